@@ -1,0 +1,56 @@
+#pragma once
+// A drawing surface that keeps what was drawn on it until cleared.
+
+#include "text.h"
+#include "unit_def.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace tk {
+
+class DrawPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawPanel(QWidget* parent);
+
+    void setBackgroundPicture(const QByteArray& picture);
+    void setBackgroundColour(int colour);
+    void setPanelFont(const Font& font);
+    void setTextColour(int colour);
+    void setPen(int colour, int width);
+
+    void clear();
+    void clear(int left, int top, int width, int height);
+    void setWritePosition(int x, int y);
+    QPoint writePosition() const { return writePosition_; }
+    void write(const Text& text);
+    void writeAt(int x, int y, const Text& text);
+    void drawLine(int x1, int y1, int x2, int y2);
+    // copyMode -c leaves out the pixels of colour c.
+    void drawPicture(const QImage& picture, int x, int y, int width = 0, int height = 0,
+                     int copyMode = 0);
+    int textWidth(const Text& text) const;
+    const QImage& canvas() const { return canvas_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void paintBackground(const QRect& area);
+
+    QImage canvas_;
+    QImage background_;
+    int backgroundColour_ = 0xFFFFFF;
+    QFont font_;
+    int textColour_ = 0;
+    int penColour_ = 0;
+    int penWidth_ = 1;
+    QPoint writePosition_;
+};
+
+// A picture for DrawPicture, decoded from JPEG or GIF bytes.
+QImage LoadPicture(const QByteArray& data);
+
+} // namespace tk

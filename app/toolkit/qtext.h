@@ -1,0 +1,13 @@
+#pragma once
+// Where a widget shows a GBK text, it becomes Unicode; only there.
+
+#include "text.h"
+
+#include <QString>
+
+namespace tk {
+
+QString toQString(std::string_view gbk);
+Text fromQString(const QString& text);
+
+} // namespace tk

@@ -1,0 +1,10 @@
+#include "services.h"
+
+namespace tk {
+
+Services& services() {
+    static Services instance;
+    return instance;
+}
+
+} // namespace tk

@@ -1,0 +1,98 @@
+#pragma once
+// The built-in book: text lists, clips, pictures and layout, compiled into
+// the program. Every lookup is bounds-checked: outside its range it yields
+// an empty list, text, clip or picture.
+
+#include "clip.h"
+#include "text.h"
+
+#include <QByteArray>
+#include <string_view>
+#include <vector>
+
+namespace content {
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A hotspot of book page 70 or 74, which holds its own clip.
+struct FixedHotspot {
+    int number = 0; // 1-based; page 74 skips 25 and 30
+    Rect rect;
+    tk::Clip clip;
+};
+
+struct AnswerBox {
+    enum class Kind { Tick, Write, Listen } kind = Kind::Tick;
+    std::string unitName; // UTF-8
+    int bookPage = 0;
+    Rect rect;
+    std::string answer; // Tick: "yes"/"no"; Write: the digit; Listen: item number
+};
+
+enum class Effect {
+    PracticeInstruction,
+    FindInstruction,
+    Completion,
+    Praise1,
+    Praise2,
+    Praise3,
+    Retry1,
+    Retry2,
+    Retry3,
+    Retry4,
+    Music,
+    Buzz1,
+    Buzz2,
+    LetterClick,
+    Cheer,
+    MatchSelect,
+    MatchPair,
+    MatchNotPair,
+    MatchEmpty,
+};
+
+enum class PictureRole {
+    StartBackground,
+    Cover,
+    Loading,   // animated GIF
+    ListenIcon,
+    TickMark,
+    CrossMark,
+    DrillBackground,
+    OrderingBackground,
+    MatchingBackground, // also word spelling
+    FindingBackground,  // both word-finding games
+    TileFace1,
+    TileFace2,
+    Flower, // GIF
+};
+
+enum class BookText { StartTitle, ReaderTitle, HelpAbout, HelpFaq, LinkText, LinkUrl };
+
+// Registers the compiled-in book; call once at start before any lookup.
+void loadBook();
+
+constexpr int kLessonPages = 34; // page index 0-33: book pages 2-68
+constexpr int kBookPages = 36;   // reader pages 0-35: book pages 2-70 and 74
+
+std::string_view pageTextList(int pageIndex); // GBK, CR LF between lines
+std::string_view wordList(int unit);          // 1-6, GBK
+const tk::ClipList& pageClips(int pageIndex);
+const tk::ClipList& wordClips(int unit);
+const std::vector<Rect>& pageHotspots(int pageIndex); // item order
+const std::vector<FixedHotspot>& page70Hotspots();
+const std::vector<FixedHotspot>& page74Hotspots();
+const std::vector<AnswerBox>& answerBoxes();
+tk::Clip effect(Effect role);
+QByteArray pagePicture(int readerPage); // JPEG, no copy
+QByteArray picture(PictureRole role);   // JPEG or GIF, no copy
+QByteArray buttonFace(std::string_view name);
+tk::Text bookText(BookText which); // GBK
+
+} // namespace content

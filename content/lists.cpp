@@ -1,0 +1,20 @@
+#include "lists.h"
+
+#include <utility>
+
+DealtLists dealLines(std::string_view listText) {
+    DealtLists lists;
+    tk::TextArray lines = tk::SplitText(listText, "\r\n");
+    lists.english.reserve((lines.size() + 1) / 2);
+    lists.chinese.reserve(lines.size() / 2);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        (i % 2 == 0 ? lists.english : lists.chinese).push_back(std::move(lines[i]));
+    }
+    return lists;
+}
+
+void dealLines(std::string_view listText, tk::TextArray& english, tk::TextArray& chinese) {
+    DealtLists lists = dealLines(listText);
+    english = std::move(lists.english);
+    chinese = std::move(lists.chinese);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// A text list as the book stores it: lines joined by CR LF, the English line
+// of each item followed by its Chinese line.
+
+#include "text.h"
+
+#include <string_view>
+
+struct DealtLists {
+    tk::TextArray english;
+    tk::TextArray chinese;
+};
+
+DealtLists dealLines(std::string_view listText);
+// Replaces both arrays.
+void dealLines(std::string_view listText, tk::TextArray& english, tk::TextArray& chinese);

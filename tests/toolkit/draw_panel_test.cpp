@@ -1,0 +1,102 @@
+// The drawing panel keeps what is drawn on it until cleared.
+#include "draw_panel.h"
+#include "support/ground.h"
+#include "unit_ref.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+using namespace tk;
+
+namespace {
+
+constexpr int kWhite = 0xFFFFFF;
+
+QColor pixel(const DrawPanel& panel, int x, int y) { return panel.canvas().pixelColor(x, y); }
+
+bool anyPixelDiffers(const DrawPanel& panel, QRect area, QColor from) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (pixel(panel, x, y) != from) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QByteArray pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+class DrawPanelTest : public testing_ground::GroundTest {
+protected:
+    DrawPanelTest() {
+        panel.resize(120, 40);
+        panel.setBackgroundColour(Rgb(0, 0, 255));
+    }
+    DrawPanel panel{nullptr};
+};
+
+TEST_F(DrawPanelTest, WriteDrawsAtTheWritePositionAndClearRestoresTheBackground) {
+    const QColor blue(0, 0, 255);
+    panel.setTextColour(kWhite);
+    Font font;
+    font.size = 16;
+    panel.setPanelFont(font);
+    panel.setWritePosition(60, 4);
+    panel.write("Hi"_gbk);
+    EXPECT_FALSE(anyPixelDiffers(panel, QRect(0, 0, 58, 40), blue)) << "drawn left of 60";
+    EXPECT_TRUE(anyPixelDiffers(panel, QRect(60, 4, 60, 36), blue));
+    panel.clear(60, 0, 60, 40);
+    EXPECT_FALSE(anyPixelDiffers(panel, QRect(0, 0, 120, 40), blue));
+    EXPECT_EQ(panel.writePosition(), QPoint(60, 0));
+}
+
+TEST_F(DrawPanelTest, ClearRepaintsTheBackgroundPicture) {
+    QImage picture(120, 40, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    panel.setBackgroundPicture(pngOf(picture));
+    panel.drawLine(0, 0, 119, 39);
+    panel.clear();
+    EXPECT_EQ(pixel(panel, 0, 0), QColor(10, 200, 30));
+    EXPECT_EQ(pixel(panel, 60, 20), QColor(10, 200, 30));
+    EXPECT_EQ(panel.writePosition(), QPoint(0, 0));
+}
+
+TEST_F(DrawPanelTest, TextWidthGrowsWithTheTextAndChineseIsWide) {
+    const int one = panel.textWidth("a"_gbk);
+    EXPECT_GT(one, 0);
+    EXPECT_GT(panel.textWidth("aaaa"_gbk), 3 * one);
+    EXPECT_GT(panel.textWidth("中文"_gbk), panel.textWidth("ab"_gbk));
+    EXPECT_EQ(panel.textWidth(Text()), 0);
+}
+
+TEST_F(DrawPanelTest, DrawPictureLeavesOutTheTransparentColour) {
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(QColor(255, 0, 255));
+    for (int i = 0; i < 10; ++i) {
+        picture.setPixelColor(i, 5, QColor(255, 255, 0));
+    }
+    const QImage loaded = LoadPicture(pngOf(picture));
+    ASSERT_FALSE(loaded.isNull());
+    panel.drawPicture(loaded, 20, 10, 0, 0, -Rgb(255, 0, 255));
+    EXPECT_EQ(pixel(panel, 22, 12), QColor(0, 0, 255)) << "the magenta pixel was drawn";
+    EXPECT_EQ(pixel(panel, 22, 15), QColor(255, 255, 0));
+    panel.drawPicture(loaded, 40, 10, 20, 20);
+    EXPECT_EQ(pixel(panel, 45, 12), QColor(255, 0, 255)) << "copied without transparency";
+    EXPECT_EQ(pixel(panel, 58, 28), QColor(255, 0, 255)) << "stretched to 20 x 20";
+}
+
+TEST_F(DrawPanelTest, BrokenPictureDataDrawsNothing) {
+    const QImage broken = LoadPicture(QByteArray("not a picture"));
+    EXPECT_TRUE(broken.isNull());
+    panel.drawPicture(broken, 0, 0);
+    EXPECT_FALSE(anyPixelDiffers(panel, QRect(0, 0, 120, 40), QColor(0, 0, 255)));
+}
+
+} // namespace

@@ -1,0 +1,349 @@
+// Text services over GBK bytes. Suites are named "text" so the text tests
+// can be picked out with ctest -R text.
+#include "qtext.h"
+#include "text.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+using tk::operator""_gbk;
+using tk::Text;
+using tk::TextArray;
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+// Characters whose GBK trail byte reads as ASCII: the traps for a scan that
+// walks byte by byte.
+const Text kShuo = "說"_gbk; // D5 66: trail byte 'f'
+const Text kXue = "學"_gbk;  // 8C 57: trail byte 'W'
+const Text kQin = "親"_gbk;  // D3 48: trail byte 'H'
+const Text kDi = "觝"_gbk;   // D3 68: same lead byte, trail byte 'h'
+const Text kDong = "東"_gbk; // 96 7C: trail byte '|'
+const Text kXiao = "小"_gbk; // D0 A1: trail byte A1, half a full-width space
+
+TEST(text, TrapCharactersHaveTheirTrailBytes) {
+    EXPECT_EQ(kShuo, "\xD5\x66");
+    EXPECT_EQ(kXue, "\x8C\x57");
+    EXPECT_EQ(kQin, "\xD3\x48");
+    EXPECT_EQ(kDi, "\xD3\x68");
+    EXPECT_EQ(kDong, "\x96\x7C");
+    EXPECT_EQ(kXiao, "\xD0\xA1");
+}
+
+TEST(text, SlicesCountBytesAndClamp) {
+    struct Case {
+        const char* name;
+        Text actual;
+        Text expected;
+    };
+    const Case cases[] = {
+        {"left", tk::LeftText("abcdef", 2), "ab"},
+        {"left zero", tk::LeftText("abcdef", 0), ""},
+        {"left negative", tk::LeftText("abcdef", -1), ""},
+        {"left beyond", tk::LeftText("abcdef", 99), "abcdef"},
+        {"left of Chinese", tk::LeftText("中文"_gbk, 2), "中"_gbk},
+        {"right", tk::RightText("abcdef", 2), "ef"},
+        {"right zero", tk::RightText("abcdef", 0), ""},
+        {"right negative", tk::RightText("abcdef", -3), ""},
+        {"right beyond", tk::RightText("abcdef", 99), "abcdef"},
+        {"right of Chinese", tk::RightText("中文"_gbk, 2), "文"_gbk},
+        {"mid", tk::MidText("abcdef", 2, 3), "bcd"},
+        {"mid last byte", tk::MidText("abcdef", 6, 1), "f"},
+        {"mid beyond end", tk::MidText("abcdef", 5, 99), "ef"},
+        {"mid start after end", tk::MidText("abcdef", 7, 1), ""},
+        {"mid start zero", tk::MidText("abcdef", 0, 2), ""},
+        {"mid start negative", tk::MidText("abcdef", -1, 3), ""},
+        {"mid count zero", tk::MidText("abcdef", 2, 0), ""},
+        {"mid count negative", tk::MidText("abcdef", 2, -1), ""},
+        {"mid of empty", tk::MidText("", 1, 1), ""},
+        {"mid of Chinese", tk::MidText("我爱你"_gbk, 3, 2), "爱"_gbk},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.actual, c.expected);
+    }
+    EXPECT_EQ(tk::TextLength(""), 0);
+    EXPECT_EQ(tk::TextLength("ab"), 2);
+    EXPECT_EQ(tk::TextLength("中文a"_gbk), 5);
+}
+
+TEST(text, FindMatchesOnlyAtCharacterStarts) {
+    struct Case {
+        const char* name;
+        Text text;
+        Text sought;
+        int start;
+        bool ignoreCase;
+        int expected;
+    };
+    const Case cases[] = {
+        {"first", "hello", "l", 1, false, 3},
+        {"at start", "hello", "l", 4, false, 4},
+        {"after last", "hello", "l", 5, false, -1},
+        {"missing", "hello", "x", 1, false, -1},
+        {"start zero counts as one", "hello", "he", 0, false, 1},
+        {"start negative counts as one", "hello", "he", -4, false, 1},
+        {"start beyond end", "hello", "o", 9, false, -1},
+        {"longer than text", "he", "hello", 1, false, -1},
+        {"in empty text", "", "a", 1, false, -1},
+        {"case differs", "Where is my ball?", "BALL", 1, false, -1},
+        {"ignoring case", "Where is my ball?", "BALL", 1, true, 13},
+        {"after Chinese", "中文ball"_gbk, "ball", 1, false, 5},
+        {"Chinese", "我爱你"_gbk, "爱"_gbk, 1, false, 3},
+        {"trail byte is not found", kShuo + "fish", "f", 1, false, 3},
+        {"word after trail byte", kShuo + "fish", "fish", 1, false, 3},
+        {"trail byte ignoring case", kXue + "w", "w", 1, true, 3},
+        {"trail byte never folds", kQin, kDi, 1, true, -1},
+        {"double-byte sought ignoring case", "ab"_gbk + kDi, kDi, 1, true, 3},
+        {"not across two characters", kShuo + kShuo, "\x66\xD5", 1, false, -1},
+        {"start on a trail byte", "中a中a"_gbk, "a", 2, false, 3},
+        {"start on a trail byte of Chinese", "中文"_gbk, "文"_gbk, 2, false, 3},
+        // An empty sought text is found at the first character start at or
+        // after start; the end of the text counts as one.
+        {"empty sought", "abc", "", 1, false, 1},
+        {"empty sought inside", "abc", "", 3, false, 3},
+        {"empty sought at end", "abc", "", 4, false, 4},
+        {"empty sought beyond", "abc", "", 5, false, -1},
+        {"empty sought on a trail byte", "中"_gbk, "", 2, false, 3},
+        {"empty sought in empty text", "", "", 1, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(tk::FindText(c.text, c.sought, c.start, c.ignoreCase), c.expected);
+    }
+}
+
+TEST(text, ReplaceClampsToTheText) {
+    struct Case {
+        const char* name;
+        int start;
+        int n;
+        Text expected;
+    };
+    // Start below 1 counts as 1, start past the end appends, a count past the
+    // end replaces the rest, a count of 0 or less inserts.
+    const Case cases[] = {
+        {"inside", 2, 3, "aXYef"},
+        {"insert", 3, 0, "abXYcdef"},
+        {"negative count", 3, -2, "abXYcdef"},
+        {"to the end", 5, 99, "abcdXY"},
+        {"whole", 1, 6, "XY"},
+        {"start zero", 0, 1, "XYbcdef"},
+        {"start negative", -5, 2, "XYcdef"},
+        {"just past end", 7, 3, "abcdefXY"},
+        {"far past end", 99, 3, "abcdefXY"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(tk::ReplaceText("abcdef", c.start, c.n, "XY"), c.expected);
+    }
+    EXPECT_EQ(tk::ReplaceText("", 1, 5, "XY"), "XY");
+    EXPECT_EQ(tk::ReplaceText("我爱你"_gbk, 3, 2, "喜欢"_gbk), "我喜欢你"_gbk);
+}
+
+TEST(text, CompareOrdersBytes) {
+    struct Case {
+        Text a;
+        Text b;
+        bool caseSensitive;
+        int expected;
+    };
+    const Case cases[] = {
+        {"apple", "apple", true, 0},
+        {"", "", true, 0},
+        {"apple", "apply", true, -1},
+        {"apply", "apple", true, 1},
+        {"app", "apple", true, -1},
+        {"apple", "app", true, 1},
+        {"", "a", true, -1},
+        // Nothing is trimmed: a trailing space makes a difference.
+        {"Ben ", "Ben", true, 1},
+        {"Ben", "ben", true, -1},
+        {"Ben", "ben", false, 0},
+        {"apple", "Banana", true, 1},
+        {"apple", "Banana", false, -1},
+        // Bytes compare unsigned: every double-byte character sorts after ASCII.
+        {"z", "中"_gbk, true, -1},
+        {"中"_gbk, "中"_gbk, false, 0},
+        {kQin, kDi, false, -1},
+        {"x"_gbk + kDi, "X"_gbk + kQin, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(tk::toUtf8(c.a) + " vs " + tk::toUtf8(c.b));
+        EXPECT_EQ(sign(tk::CompareText(c.a, c.b, c.caseSensitive)), c.expected);
+    }
+}
+
+TEST(text, TrimRemovesAsciiAndFullWidthSpaces) {
+    const Text wide = "\xA1\xA1";
+    struct Case {
+        const char* name;
+        Text text;
+        Text expected;
+    };
+    const Case cases[] = {
+        {"ascii", "  I like it.  ", "I like it."},
+        {"nothing to trim", "hi", "hi"},
+        {"empty", "", ""},
+        {"only spaces", "   ", ""},
+        {"only full-width spaces", wide + wide, ""},
+        {"full-width", wide + "你好"_gbk + wide, "你好"_gbk},
+        {"mixed", " " + wide + " a  b " + wide + " ", "a  b"},
+        {"inner full-width kept", "你" + wide + "好", "你" + wide + "好"},
+        {"converted full-width space", "　苹果　"_gbk, "苹果"_gbk},
+        {"trail byte A1 at the end", kXiao + wide, kXiao},
+        {"trail byte A1 at the start", wide + kXiao + " ", kXiao},
+        // 小 then a lone A1: the last two bytes read A1 A1 but are not a
+        // space, and cutting them would split 小.
+        {"trail byte A1 then a lone A1", "a" + kXiao + "\xA1", "a" + kXiao + "\xA1"},
+        // 小、 holds A1 A1 across its two characters.
+        {"A1 A1 across characters", " " + kXiao + "、"_gbk, kXiao + "、"_gbk},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(tk::TrimText(c.text), c.expected);
+    }
+}
+
+TEST(text, ToNumberReadsLeadingDecimalDigits) {
+    struct Case {
+        const char* text;
+        long long expected;
+    };
+    const Case cases[] = {
+        {"12", 12},
+        {"-3", -3},
+        {"+7", 7},
+        {"007", 7},
+        {"  42", 42},
+        {" -0", 0},
+        {"7x", 7},
+        {"1 2", 1},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {"- 5", 0},
+        {"x7", 0},
+        {"9223372036854775807", LLONG_MAX},
+        {"9223372036854775808", LLONG_MAX},
+        {"123456789012345678901234567890", LLONG_MAX},
+        {"-9223372036854775808", LLONG_MIN},
+        {"-9223372036854775809", LLONG_MIN},
+        {"-123456789012345678901234567890", LLONG_MIN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(tk::ToNumber(c.text), c.expected);
+    }
+}
+
+TEST(text, ToTextWritesDecimalThatReadsBack) {
+    struct Case {
+        long long value;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, "0"}, {120, "120"}, {-15, "-15"}, {LLONG_MIN, "-9223372036854775808"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(tk::ToText(c.value), c.expected);
+        EXPECT_EQ(tk::ToNumber(tk::ToText(c.value)), c.value);
+    }
+}
+
+TEST(text, GbkRoundTrip) {
+    struct Case {
+        const char* utf8;
+        Text gbk;
+    };
+    const Case cases[] = {
+        {"全屏", "\xC8\xAB\xC6\xC1"},
+        {"\u3000", "\xA1\xA1"},
+        {"Hi, Ben!", "Hi, Ben!"},
+        {"我的球在哪里？", "\xCE\xD2\xB5\xC4\xC7\xF2\xD4\xDA\xC4\xC4\xC0\xEF\xA3\xBF"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(tk::toGbk(c.utf8), c.gbk);
+        EXPECT_EQ(tk::toUtf8(c.gbk), c.utf8);
+        EXPECT_EQ(tk::toQString(c.gbk), QString::fromUtf8(c.utf8));
+        EXPECT_EQ(tk::fromQString(QString::fromUtf8(c.utf8)), c.gbk);
+    }
+    EXPECT_EQ("全屏"_gbk, "\xC8\xAB\xC6\xC1");
+}
+
+TEST(text, GbkCannotHoldBecomesQuestionMark) {
+    EXPECT_EQ(tk::toGbk("a🐼b"), "a?b");
+    EXPECT_EQ(tk::toGbk("熊猫🐼"), "熊猫?"_gbk);
+    EXPECT_EQ(tk::toGbk("\xFF"), "?");
+    // Surrogates without their pair; one at the end is not held over to the
+    // next text.
+    EXPECT_EQ(tk::fromQString(QString(QChar(0xDC00)) + u'b'), "?b");
+    EXPECT_EQ(tk::fromQString(u'a' + QString(QChar(0xD83D))), "a?");
+    EXPECT_EQ(tk::fromQString(QString(QChar(0xDE00))), "?");
+}
+
+TEST(text, BrokenGbkStaysInItsOwnText) {
+    // A text cut after a lead byte: the lone byte shows as U+FFFD and does
+    // not pair with the first byte of the next text.
+    EXPECT_EQ(tk::toUtf8("ab\xC8"), "ab\uFFFD");
+    EXPECT_EQ(tk::toUtf8("x"), "x");
+}
+
+// Split results are compared as whole arrays so a missing or extra empty
+// part shows.
+struct SplitCase {
+    const char* name;
+    Text text;
+    Text delimiter;
+    int maxParts;
+    TextArray expected;
+};
+
+TEST(text, SplitTextFollowsTheLineRule) {
+    const SplitCase cases[] = {
+        {"empty text gives no parts", "", "\r\n", 0, {}},
+        {"one line", "a", "\r\n", 0, {"a"}},
+        {"two lines", "a\r\nb", "\r\n", 0, {"a", "b"}},
+        {"final delimiter gives no empty part", "a\r\nb\r\n", "\r\n", 0, {"a", "b"}},
+        {"two delimiters give an empty part", "a\r\n\r\nb", "\r\n", 0, {"a", "", "b"}},
+        {"leading delimiter", "\r\na", "\r\n", 0, {"", "a"}},
+        {"only a delimiter", "\r\n", "\r\n", 0, {""}},
+        {"empty part before the final delimiter", "a\r\n\r\n", "\r\n", 0, {"a", ""}},
+        {"lone CR and LF are not delimiters", "a\rb\nc", "\r\n", 0, {"a\rb\nc"}},
+        {"after Chinese", "中\r\n文"_gbk, "\r\n", 0, {"中"_gbk, "文"_gbk}},
+        {"words", "I like  it", " ", 0, {"I", "like", "", "it"}},
+        {"empty delimiter", "a b", "", 0, {"a b"}},
+        {"empty delimiter empty text", "", "", 0, {}},
+        {"limit keeps the rest", "a b c d", " ", 2, {"a", "b c d"}},
+        {"limit one", "a b c d", " ", 1, {"a b c d"}},
+        {"limit not reached", "a b", " ", 5, {"a", "b"}},
+        {"rest keeps its delimiter", "a b ", " ", 2, {"a", "b "}},
+        {"negative limit is no limit", "a b c", " ", -1, {"a", "b", "c"}},
+        // The byte after a lead byte is its trail byte, even 0x0D: no CR LF
+        // starts there.
+        {"CR as a trail byte",
+         "A\xB0\x0D\x0A"
+         "B\r\nC",
+         "\r\n",
+         0,
+         {"A\xB0\x0D\x0A"
+          "B",
+          "C"}},
+        {"lone lead byte then LF", "\x8D\x0D\x0A", "\r\n", 0, {"\x8D\x0D\x0A"}},
+        // 東 ends in '|': "||" must not match from its trail byte.
+        {"delimiter starting with a trail byte", kDong + "|B||C", "||", 0, {kDong + "|B", "C"}},
+        {"Chinese delimiter", "苹果，梨，"_gbk, "，"_gbk, 0, {"苹果"_gbk, "梨"_gbk}},
+    };
+    for (const SplitCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(tk::SplitText(c.text, c.delimiter, c.maxParts), c.expected);
+    }
+}
+
+} // namespace
