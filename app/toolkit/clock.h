@@ -8,7 +8,7 @@
 namespace tk {
 
 class Clock {
-public:
+  public:
     using TimerId = int;
 
     virtual ~Clock() = default;

@@ -6,7 +6,7 @@
 namespace tk {
 
 class DesktopPlatform : public Platform {
-public:
+  public:
     int showMessage(const Text& content, int flags, const Text& caption) override;
     void openUrl(const QString& url) override;
     QSize screenSize() const override;

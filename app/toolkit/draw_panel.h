@@ -11,7 +11,7 @@ namespace tk {
 
 class DrawPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawPanel(QWidget* parent);
 
     void setBackgroundPicture(const QByteArray& picture);
@@ -33,11 +33,11 @@ public:
     int textWidth(const Text& text) const;
     const QImage& canvas() const { return canvas_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void paintBackground(const QRect& area);
 
     QImage canvas_;

@@ -15,7 +15,7 @@ enum ButtonCode { kOk = 0, kCancel = 1, kAbort = 2, kRetry = 3, kIgnore = 4, kYe
 enum MessageFlags { kOkOnly = 0, kYesNoQuestion = 0x24 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     virtual int showMessage(const Text& content, int flags, const Text& caption) = 0;
     virtual void openUrl(const QString& url) = 0;

@@ -13,7 +13,7 @@ class QTimer;
 namespace tk {
 
 class RealClock : public Clock {
-public:
+  public:
     RealClock();
     ~RealClock() override;
     std::int64_t nowMs() const override;
@@ -21,7 +21,7 @@ public:
     void stopTimer(TimerId id) override;
     void delay(int ms) override;
 
-private:
+  private:
     struct Running {
         std::unique_ptr<QTimer> timer;
         std::function<void()> tick;

@@ -7,7 +7,7 @@
 namespace tk {
 
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     virtual void play(Clip clip, bool loop) = 0;
     virtual void stopAll() = 0;

@@ -21,7 +21,8 @@ int TextLength(std::string_view text);
 Text LeftText(std::string_view text, int n);
 Text RightText(std::string_view text, int n);
 Text MidText(std::string_view text, int start, int n);
-int FindText(std::string_view text, std::string_view sought, int start = 1, bool ignoreCase = false);
+int FindText(std::string_view text, std::string_view sought, int start = 1,
+             bool ignoreCase = false);
 Text ReplaceText(std::string_view text, int start, int n, std::string_view replacement);
 int CompareText(std::string_view a, std::string_view b, bool caseSensitive = true);
 Text TrimText(std::string_view text);

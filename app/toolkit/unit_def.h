@@ -95,15 +95,15 @@ struct UnitDef {
     int textColor = kNoColour;
     int backgroundColor = kNoColour;
     int alignment = 0;
-    int interval = 0;       // Timer
-    bool twoState = false;  // SuperBtn
-    int minimum = 0;        // ProcessBar
-    int maximum = 100;      // ProcessBar
-    int position = 0;       // ProcessBar
-    QByteArray picture;     // PicBox, SuperBtn face, DrawPanel background
+    int interval = 0;      // Timer
+    bool twoState = false; // SuperBtn
+    int minimum = 0;       // ProcessBar
+    int maximum = 100;     // ProcessBar
+    int position = 0;      // ProcessBar
+    QByteArray picture;    // PicBox, SuperBtn face, DrawPanel background
     std::vector<ComboItem> items;
-    int currentIndex = -1;            // ComboBox
-    std::vector<std::string> pages;   // PageControl page names
+    int currentIndex = -1;          // ComboBox
+    std::vector<std::string> pages; // PageControl page names
     Cursor cursor = Cursor::Arrow;
 };
 

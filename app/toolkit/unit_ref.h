@@ -19,7 +19,7 @@ namespace tk {
 class Window;
 
 class UnitRef {
-public:
+  public:
     UnitRef() = default;
     UnitRef(Window* window, int index);
 
@@ -89,7 +89,7 @@ public:
     // RichEdit: the format in which the box shows its text.
     void setDefaultCharFormat(const std::string& face, int size, int colour);
 
-private:
+  private:
     // QObject: Window is incomplete here, and a reference must not dangle.
     QPointer<QObject> window_;
     int index_ = -1;
@@ -101,6 +101,8 @@ using UnitArray = std::vector<UnitRef>;
 UnitRef member(const UnitArray& units, int i);
 
 // Colour value with red in the low byte.
-constexpr int Rgb(int red, int green, int blue) { return blue * 65536 + green * 256 + red; }
+constexpr int Rgb(int red, int green, int blue) {
+    return blue * 65536 + green * 256 + red;
+}
 
 } // namespace tk

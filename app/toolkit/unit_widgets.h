@@ -22,7 +22,7 @@ QColor toQColor(int colour);
 // Label and TransLabel: a TransLabel draws its text over whatever lies below.
 class TextLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     TextLabel(bool transparent, QWidget* parent);
 };
 
@@ -30,21 +30,21 @@ public:
 // before the click is reported.
 class SuperButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit SuperButton(QWidget* parent);
     void setFace(const QByteArray& picture);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage face_;
 };
 
 // A picture drawn scaled to the box; an animated GIF plays.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent);
     ~PictureBox() override;
     void setPicture(const QByteArray& picture);
@@ -52,11 +52,11 @@ public:
     const QImage& image() const { return image_; }
     bool isAnimated() const { return movie_ != nullptr; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void stopMovie();
     void decode();
     QByteArray data_;
@@ -69,7 +69,7 @@ private:
 // A tick of a timer unit; the clock decides when (and holds it during Delay).
 class TimerUnit : public QObject {
     Q_OBJECT
-public:
+  public:
     TimerUnit(std::function<void()> tick, QObject* parent);
     ~TimerUnit() override;
     int interval() const { return interval_; }
@@ -77,7 +77,7 @@ public:
     // nothing.
     void setInterval(int interval);
 
-private:
+  private:
     std::function<void()> tick_;
     int interval_ = 0;
     int timerId_ = -1;

@@ -16,7 +16,7 @@ namespace tk {
 
 class Window : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Window(const WindowDef& definition, QWidget* parent = nullptr);
     ~Window() override;
 
@@ -52,15 +52,15 @@ public:
     Entry* entry(int index);
     const Entry* entry(int index) const;
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int addUnit(const UnitDef& definition, QWidget* container);
     QWidget* containerWidget(const UnitDef& definition);
     void finishClose();

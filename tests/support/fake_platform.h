@@ -12,7 +12,7 @@
 namespace testing_ground {
 
 class FakePlatform : public tk::Platform {
-public:
+  public:
     struct Message {
         std::string content; // UTF-8
         int flags = 0;

@@ -14,7 +14,9 @@ Ground::Ground() : saved_(tk::services()) {
     tk::services() = tk::Services{&clock, &sound, &platform};
 }
 
-Ground::~Ground() { tk::services() = saved_; }
+Ground::~Ground() {
+    tk::services() = saved_;
+}
 
 namespace {
 
@@ -68,7 +70,9 @@ void pick(tk::UnitRef combo, int index) {
     }
 }
 
-std::string captionOf(tk::UnitRef unit) { return tk::toUtf8(unit.caption()); }
+std::string captionOf(tk::UnitRef unit) {
+    return tk::toUtf8(unit.caption());
+}
 
 void settle() {
     for (int i = 0; i < 3; ++i) {

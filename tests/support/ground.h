@@ -15,7 +15,7 @@
 namespace testing_ground {
 
 class Ground {
-public:
+  public:
     Ground();
     ~Ground();
     Ground(const Ground&) = delete;
@@ -25,13 +25,13 @@ public:
     RecordingSound sound;
     FakePlatform platform;
 
-private:
+  private:
     tk::Services saved_;
 };
 
 // A fixture with the ground installed.
 class GroundTest : public ::testing::Test {
-protected:
+  protected:
     Ground ground;
 };
 

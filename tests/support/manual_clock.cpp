@@ -8,7 +8,9 @@ tk::Clock::TimerId ManualClock::startTimer(int intervalMs, std::function<void()>
     return id;
 }
 
-void ManualClock::stopTimer(TimerId id) { timers_.erase(id); }
+void ManualClock::stopTimer(TimerId id) {
+    timers_.erase(id);
+}
 
 void ManualClock::fire(TimerId id) {
     const auto found = timers_.find(id);

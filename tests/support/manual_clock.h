@@ -10,7 +10,7 @@
 namespace testing_ground {
 
 class ManualClock : public tk::Clock {
-public:
+  public:
     std::int64_t nowMs() const override { return now_; }
     TimerId startTimer(int intervalMs, std::function<void()> tick) override;
     void stopTimer(TimerId id) override;
@@ -22,7 +22,7 @@ public:
     int runningTimers() const { return static_cast<int>(timers_.size()); }
     const std::vector<int>& delays() const { return delays_; }
 
-private:
+  private:
     struct Running {
         int interval = 0;
         std::int64_t due = 0;

@@ -9,7 +9,7 @@
 namespace testing_ground {
 
 class RecordingSound : public tk::SoundOutput {
-public:
+  public:
     struct Call {
         enum class What { Play, Stop } what = What::Play;
         tk::Clip clip;
@@ -28,7 +28,7 @@ public:
     int stops() const;
     void forget();
 
-private:
+  private:
     std::vector<Call> calls_;
     std::vector<Call> playing_;
 };

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kWhite = 0xFFFFFF;
 
-QColor pixel(const DrawPanel& panel, int x, int y) { return panel.canvas().pixelColor(x, y); }
+QColor pixel(const DrawPanel& panel, int x, int y) {
+    return panel.canvas().pixelColor(x, y);
+}
 
 bool anyPixelDiffers(const DrawPanel& panel, QRect area, QColor from) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -34,7 +36,7 @@ QByteArray pngOf(const QImage& image) {
 }
 
 class DrawPanelTest : public testing_ground::GroundTest {
-protected:
+  protected:
     DrawPanelTest() {
         panel.resize(120, 40);
         panel.setBackgroundColour(Rgb(0, 0, 255));

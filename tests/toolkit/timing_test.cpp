@@ -34,7 +34,7 @@ UnitDef buttonUnit(std::string name, Rect rect) {
 }
 
 class TimerTest : public GroundTest {
-protected:
+  protected:
     // A window with one timer whose ticks are stamped with the clock's time.
     std::unique_ptr<Window> windowWithTimer(int interval) {
         WindowDef def;
@@ -193,9 +193,9 @@ TEST(RealDelayTest, HoldsBackTicksAndClicksButKeepsPainting) {
     for (qint64 tick : ticks) {
         EXPECT_FALSE(tick > delayStart && tick < delayEnd) << "tick at " << tick;
     }
-    EXPECT_TRUE(std::any_of(paints.begin(), paints.end(),
-                            [&](qint64 at) { return at > delayStart && at < delayEnd; }))
-        << "the window did not repaint during the delay";
+    EXPECT_TRUE(std::any_of(paints.begin(), paints.end(), [&](qint64 at) {
+        return at > delayStart && at < delayEnd;
+    })) << "the window did not repaint during the delay";
 }
 
 } // namespace

@@ -82,11 +82,17 @@ TEST_F(WindowTest, FindUnitsSelectsByPrefixKindAndTagInDefinitionOrder) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases = {
-        {"透明标签", "", LLONG_MIN, LLONG_MAX,
+        {"透明标签",
+         "",
+         LLONG_MIN,
+         LLONG_MAX,
          {"透明标签页二_1", "透明标签页二_2", "透明标签_提示"}},
         {"", "透明标签", 1, 5, {"透明标签页二_1", "透明标签页二_2"}},
         // A tag that is no number counts as 0.
-        {"", "", 0, 0,
+        {"",
+         "",
+         0,
+         0,
          {"高级选择夹1", "图片框底图2", "分组框翻页", "组合框课程选择", "透明标签_提示",
           "选择框打钩44_1", "编辑框10_1", "时钟1", "画板1"}},
         {"", "", 89, 91, {"图片框_正确"}},
@@ -97,8 +103,7 @@ TEST_F(WindowTest, FindUnitsSelectsByPrefixKindAndTagInDefinitionOrder) {
         {"无", "", LLONG_MIN, LLONG_MAX, {}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(names(FindUnits(window.get(), c.prefix, c.kind, c.minTag, c.maxTag)),
-                  c.expected)
+        EXPECT_EQ(names(FindUnits(window.get(), c.prefix, c.kind, c.minTag, c.maxTag)), c.expected)
             << "prefix '" << c.prefix << "' kind '" << c.kind << "'";
     }
     EXPECT_EQ(static_cast<int>(FindUnits(window.get()).size()), window->unitCount());
@@ -144,11 +149,10 @@ TEST_F(WindowTest, PageChangedFiresOnlyForANewPage) {
     WindowDef def = sampleWindow();
     std::vector<int> changes;
     UnitRef pages;
-    def.bindings.push_back(
-        {"高级选择夹1", Event::PageChanged, [&](const EventArgs&) {
-             changes.push_back(pages.currentPage());
-             EXPECT_EQ(EventUnit(), pages);
-         }});
+    def.bindings.push_back({"高级选择夹1", Event::PageChanged, [&](const EventArgs&) {
+                                changes.push_back(pages.currentPage());
+                                EXPECT_EQ(EventUnit(), pages);
+                            }});
     auto window = CreateWindow(def);
     pages = window->unit("高级选择夹1");
     pages.setCurrentPage(0);
@@ -311,8 +315,8 @@ TEST_F(WindowTest, BeginMoveDragLetsTheUnitFollowTheMouse) {
     EXPECT_EQ(label.left(), 72 + 40);
     EXPECT_EQ(label.top(), 0 + 100);
     // Released: it stays where it was dropped.
-    QMouseEvent after(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
+    QMouseEvent after(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(label.widget(), &after);
     EXPECT_EQ(label.left(), 112);
 }

@@ -1,0 +1,19 @@
+#include "sound.h"
+
+#include "services.h"
+
+namespace tk {
+
+void PlayClip(Clip clip, bool loop) {
+    if (SoundOutput* sound = services().sound) {
+        sound->play(clip, loop);
+    }
+}
+
+void StopSound() {
+    if (SoundOutput* sound = services().sound) {
+        sound->stopAll();
+    }
+}
+
+} // namespace tk
