@@ -85,7 +85,8 @@ std::string_view pageTextList(int pageIndex); // GBK, CR LF between lines
 std::string_view wordList(int unit);          // 1-6, GBK
 const tk::ClipList& pageClips(int pageIndex);
 const tk::ClipList& wordClips(int unit);
-const std::vector<Rect>& pageHotspots(int pageIndex); // item order
+// Reader pages 0-35, in item order (pages 70 and 74: hotspot order).
+const std::vector<Rect>& pageHotspots(int readerPage);
 const std::vector<FixedHotspot>& page70Hotspots();
 const std::vector<FixedHotspot>& page74Hotspots();
 const std::vector<AnswerBox>& answerBoxes();

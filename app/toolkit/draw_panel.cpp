@@ -3,7 +3,9 @@
 #include "qtext.h"
 #include "unit_widgets.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <algorithm>
 #include <QPainter>
 
 namespace tk {
@@ -88,8 +90,12 @@ void DrawPanel::writeAt(int x, int y, const Text& text) {
     QPainter painter(&canvas_);
     painter.setFont(font_);
     painter.setPen(toQColor(textColour_));
-    // The write position is the top-left corner of the text.
-    painter.drawText(x, y + QFontMetrics(font_).ascent(), toQString(text));
+    // The write position is the top-left corner of the text. The designs'
+    // serif face rises 0.86 em above its baseline, its stand-in higher: keep
+    // the baseline where the designs had it, so text fits its panel.
+    const int ascent = std::min(QFontMetrics(font_).ascent(),
+                                static_cast<int>(0.86 * QFontInfo(font_).pixelSize() + 0.5));
+    painter.drawText(x, y + ascent, toQString(text));
     update();
 }
 

@@ -1,0 +1,323 @@
+// Which pictures to draw, where they go, and which of them are already up
+// to date.
+
+#include "pictures.h"
+
+#include "pictures_draw.h"
+#include "pictures_gif.h"
+#include "pictures_kit.h"
+
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <thread>
+
+namespace bookmaker {
+
+namespace {
+
+// Raise when the drawing changes, so that every picture is drawn again.
+constexpr int kDrawingVersion = 2;
+constexpr int kSpreadQuality = 85;
+constexpr int kPictureQuality = 90;
+
+// The inputs of one picture, written out to be hashed.
+class Inputs {
+  public:
+    explicit Inputs(const std::string& what) { add(what).add(kDrawingVersion); }
+    Inputs& add(const std::string& value) {
+        text_ += std::to_string(value.size()) + ':' + value + ';';
+        return *this;
+    }
+    Inputs& add(int value) {
+        text_ += std::to_string(value) + ';';
+        return *this;
+    }
+    Inputs& add(const Rect& r) { return add(r.left).add(r.top).add(r.width).add(r.height); }
+    Inputs& add(const std::vector<Decoration>& list) {
+        add(int(list.size()));
+        for (const Decoration& d : list) {
+            add(int(d.kind)).add(d.rect).add(d.emoji).add(d.print).add(d.colour);
+        }
+        return *this;
+    }
+    std::string hash() const {
+        return QCryptographicHash::hash(QByteArray::fromStdString(text_), QCryptographicHash::Sha1)
+            .toHex()
+            .toStdString();
+    }
+
+  private:
+    std::string text_;
+};
+
+struct Job {
+    std::filesystem::path file; // relative to the output folder
+    std::string hash;
+    // Draws and writes the picture; warnings and error are its own.
+    std::function<bool(const std::filesystem::path& file, draw::Warnings&, std::string& error)>
+        make;
+};
+
+std::string twoDigits(int n) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%02d", n);
+    return digits;
+}
+
+std::function<bool(const std::filesystem::path&, draw::Warnings&, std::string&)>
+jpeg(std::function<QImage(draw::Warnings&)> picture, int quality) {
+    return [picture = std::move(picture), quality](const std::filesystem::path& file,
+                                                   draw::Warnings& warnings, std::string& error) {
+        return kit::saveImage(picture(warnings), file, quality, error);
+    };
+}
+
+std::vector<Job> lessonJobs(const BookSource& book) {
+    std::vector<Job> jobs;
+    for (const Spread& spread : book.spreads) {
+        Inputs inputs("spread");
+        inputs.add(spread.bookPage).add(int(spread.items.size()));
+        for (const Item& item : spread.items) {
+            inputs.add(item.number).add(int(item.kind)).add(item.rect).add(item.english);
+            inputs.add(item.emoji).add(item.print);
+        }
+        inputs.add(spread.decorations);
+        std::vector<AnswerBox> boxes;
+        for (const AnswerBox& box : book.answerBoxes) {
+            if (box.bookPage == spread.bookPage) {
+                boxes.push_back(box);
+                inputs.add(int(box.kind)).add(box.rect);
+            }
+        }
+        jobs.push_back({"pages/page" + twoDigits(spread.bookPage) + ".jpg", inputs.hash(),
+                        jpeg(
+                            [&spread, boxes](draw::Warnings& warnings) {
+                                return draw::lessonSpread(spread, boxes, warnings);
+                            },
+                            kSpreadQuality)});
+    }
+    return jobs;
+}
+
+Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70) {
+    Inputs inputs("word list");
+    for (const auto& [unit, words] : book.units) {
+        inputs.add(unit).add(int(words.size()));
+        for (const Word& word : words) {
+            inputs.add(word.english).add(word.meaning).add(int(word.hasClip));
+        }
+    }
+    for (const WordListEntry& entry : page70) {
+        inputs.add(entry.unit).add(entry.word).add(entry.rect);
+    }
+    return {
+        "pages/page70.jpg", inputs.hash(),
+        jpeg([&book, &page70](
+                 draw::Warnings& warnings) { return draw::wordListSpread(book, page70, warnings); },
+             kSpreadQuality)};
+}
+
+Job classroomJob(const BookSource& book) {
+    Inputs inputs("classroom");
+    for (const Page74Hotspot& hotspot : book.page74) {
+        inputs.add(hotspot.number).add(hotspot.rect).add(hotspot.print);
+    }
+    inputs.add(book.page74Decorations);
+    return {
+        "pages/page74.jpg", inputs.hash(),
+        jpeg([&book](draw::Warnings& warnings) { return draw::classroomSpread(book, warnings); },
+             kSpreadQuality)};
+}
+
+std::vector<Job> pictureJobs() {
+    struct Still {
+        const char* role;
+        QImage (*draw)();
+    };
+    static const std::vector<Still> stills{
+        {"start_background", draw::startBackground},
+        {"cover", draw::cover},
+        {"listen_icon", draw::listenIcon},
+        {"tick_mark", draw::tickMark},
+        {"cross_mark", draw::crossMark},
+        {"drill_background", draw::drillBackground},
+        {"ordering_background", draw::orderingBackground},
+        {"matching_background", draw::matchingBackground},
+        {"finding_background", draw::findingBackground},
+        {"tile_face1", [] { return draw::tileFace(true); }},
+        {"tile_face2", [] { return draw::tileFace(false); }},
+    };
+    std::vector<Job> jobs;
+    for (const Still& still : stills) {
+        jobs.push_back(
+            {std::string("pictures/") + still.role + ".jpg", Inputs(still.role).hash(),
+             jpeg([draw = still.draw](draw::Warnings&) { return draw(); }, kPictureQuality)});
+    }
+    jobs.push_back({"pictures/loading.gif", Inputs("loading").hash(),
+                    [](const std::filesystem::path& file, draw::Warnings&, std::string& error) {
+                        return writeGif(draw::loadingFrames(), 8, file, error);
+                    }});
+    jobs.push_back({"pictures/flower.gif", Inputs("flower").hash(),
+                    [](const std::filesystem::path& file, draw::Warnings&, std::string& error) {
+                        return writeGif({draw::flower()}, 0, file, error);
+                    }});
+    for (const ButtonFace& face : buttonFaces()) {
+        Inputs inputs("button");
+        inputs.add(face.name).add(face.width).add(face.height).add(face.label);
+        jobs.push_back(
+            {"buttons/" + face.name + ".jpg", inputs.hash(),
+             jpeg([&face](draw::Warnings&) { return draw::buttonFace(face); }, kPictureQuality)});
+    }
+    return jobs;
+}
+
+std::string readHash(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string hash;
+    in >> hash;
+    return hash;
+}
+
+// Pictures are drawn into the cache, each beside the hash of its inputs,
+// and copied out from there: the output folder may be emptied between runs.
+bool upToDate(const Job& job, const PictureOptions& options) {
+    return std::filesystem::exists(options.cacheDir / job.file) &&
+           readHash(options.cacheDir / (job.file.string() + ".sha1")) == job.hash;
+}
+
+bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code code;
+    if (!std::filesystem::exists(b, code) ||
+        std::filesystem::file_size(a, code) != std::filesystem::file_size(b, code)) {
+        return false;
+    }
+    std::ifstream first(a, std::ios::binary);
+    std::ifstream second(b, std::ios::binary);
+    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second));
+}
+
+bool publish(const Job& job, const PictureOptions& options, std::string& error) {
+    const std::filesystem::path from = options.cacheDir / job.file;
+    const std::filesystem::path to = options.outDir / job.file;
+    if (sameBytes(from, to)) {
+        return true;
+    }
+    std::error_code code;
+    std::filesystem::create_directories(to.parent_path(), code);
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, code);
+    if (code) {
+        error = "cannot write " + to.string() + ": " + code.message();
+        return false;
+    }
+    return true;
+}
+
+bool rememberHash(const Job& job, const PictureOptions& options, std::string& error) {
+    const std::filesystem::path file = options.cacheDir / (job.file.string() + ".sha1");
+    std::error_code code;
+    std::filesystem::create_directories(file.parent_path(), code);
+    std::ofstream out(file, std::ios::trunc);
+    out << job.hash << '\n';
+    if (!out) {
+        error = "cannot write " + file.string();
+        return false;
+    }
+    return true;
+}
+
+struct Outcome {
+    draw::Warnings warnings;
+    std::string error;
+    bool ok = true;
+};
+
+// Runs the jobs on every core; each job draws into its own image.
+std::vector<Outcome> runAll(const std::vector<Job>& jobs, const PictureOptions& options) {
+    std::vector<Outcome> outcomes(jobs.size());
+    std::atomic<std::size_t> next{0};
+    const auto worker = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            Outcome& outcome = outcomes[i];
+            outcome.ok =
+                jobs[i].make(options.cacheDir / jobs[i].file, outcome.warnings, outcome.error) &&
+                rememberHash(jobs[i], options, outcome.error);
+        }
+    };
+    const unsigned count = std::clamp(std::thread::hardware_concurrency(), 2u, 8u);
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < count && t < jobs.size(); ++t) {
+        threads.emplace_back(worker);
+    }
+    worker();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    return outcomes;
+}
+
+} // namespace
+
+const std::vector<ButtonFace>& buttonFaces() {
+    static const std::vector<ButtonFace> faces{
+        {"start_learning", 100, 40, "开始学习"},
+        {"drill_start", 60, 40, "开始"},
+        {"drill_listen_again", 100, 40, "再听一遍"},
+        {"drill_next", 100, 40, "下一题"},
+        {"drill_confirm", 60, 40, "确定"},
+        {"drill_leave", 40, 40, "退出"},
+        {"fillin_next", 104, 40, "下一题"},
+        {"fillin_listen_again", 100, 40, "再听一遍"},
+        {"fillin_answer", 60, 40, "答案"},
+        {"fillin_ok", 60, 40, "确定"},
+        {"fillin_exit", 40, 40, "退出"},
+        {"matching_exit", 40, 40, "退出"},
+        {"finding_exit", 40, 40, "退出"},
+    };
+    return faces;
+}
+
+std::vector<WordListEntry> layoutPage70(const BookSource& book) {
+    return draw::wordListLayout(book);
+}
+
+bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& page70,
+                    const PictureOptions& options, std::string& error) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        error = "drawing the pictures needs a QGuiApplication";
+        return false;
+    }
+    std::vector<Job> all = lessonJobs(book);
+    all.push_back(wordListJob(book, page70));
+    all.push_back(classroomJob(book));
+    for (Job& job : pictureJobs()) {
+        all.push_back(std::move(job));
+    }
+    std::vector<Job> stale;
+    for (const Job& job : all) {
+        if (!upToDate(job, options)) {
+            stale.push_back(job);
+        }
+    }
+    const std::vector<Outcome> outcomes = runAll(stale, options);
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        for (const std::string& warning : outcomes[i].warnings) {
+            std::cerr << "warning: " << stale[i].file.string() << ": " << warning << '\n';
+        }
+        if (!outcomes[i].ok) {
+            error = stale[i].file.string() + ": " + outcomes[i].error;
+            return false;
+        }
+    }
+    return std::all_of(all.begin(), all.end(),
+                       [&](const Job& job) { return publish(job, options, error); });
+}
+
+} // namespace bookmaker

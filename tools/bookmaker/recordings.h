@@ -1,0 +1,50 @@
+#pragma once
+// Makes every clip of the book: speech synthesised offline, encoded in the
+// format its role needs, cached by the hash of what it is made from.
+
+#include "book_source.h"
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bookmaker {
+
+enum class ClipFormat {
+    Adpcm,            // MS ADPCM 4-bit, stereo, 22,050 Hz: page, word, page-74 clips
+    Mp3Mono24000,     // MP3 inside WAV: praise, retry, instructions, completion
+    Mp3Stereo16000,   // MP3 inside WAV: matching-game music, buzz clips
+    Pcm8Mono22050,    // letter click, matching pair
+    Pcm16Stereo22050, // cheer
+    Pcm16Mono44100,   // matching select
+    Pcm16Mono22050,   // matching not-a-pair
+    Pcm8Mono11025,    // matching empty cell
+};
+
+struct Recording {
+    std::string id; // output file stem, e.g. "p06_03", "u3_w05", "p74_c07"
+    std::vector<SpokenPart> parts;
+    ClipFormat format = ClipFormat::Adpcm;
+};
+
+struct AudioOptions {
+    std::filesystem::path dataDir;  // content/data (voices.txt, recordings/ dropped in)
+    std::filesystem::path cacheDir; // survives between builds
+    std::filesystem::path outDir;   // <id>.wav written here
+    int jobs = 2;
+};
+
+// Writes outDir/<id>.wav for every recording. A WAV dropped in as
+// dataDir/recordings/<id>.wav replaces the synthesised clip; a warning on
+// stderr says when the text it was recorded for has changed since.
+bool makeRecordings(const std::vector<Recording>& recordings,
+                    const std::map<std::string, std::string>& voices, const AudioOptions& options,
+                    std::string& error);
+
+// The effects, spoken feedback and music of the exercises and games, by
+// role name (e.g. "praise1", "retry4", "practice_instruction", "music"):
+// writes outDir/<role>.wav for each and returns the roles made.
+bool makeEffects(const AudioOptions& options, std::vector<std::string>& roles, std::string& error);
+
+} // namespace bookmaker
