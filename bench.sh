@@ -6,4 +6,6 @@ scripts/deps.sh
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLORA_TESTS=OFF -DPELLORA_BENCH=ON
 cmake --build build/bench
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-for b in build/bench/bench/bench_*; do "$b"; done
+for b in build/bench/bench/bench_*; do
+    if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
+done

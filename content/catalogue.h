@@ -60,7 +60,7 @@ enum class Effect {
 enum class PictureRole {
     StartBackground,
     Cover,
-    Loading,   // animated GIF
+    Loading, // animated GIF
     ListenIcon,
     TickMark,
     CrossMark,

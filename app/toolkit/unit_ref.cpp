@@ -146,8 +146,15 @@ bool UnitRef::disabled() const {
 }
 
 void UnitRef::setDisabled(bool disabled) {
-    if (QWidget* w = widget()) {
-        w->setEnabled(!disabled);
+    QWidget* w = widget();
+    if (!w) {
+        return;
+    }
+    w->setEnabled(!disabled);
+    // A disabled unit gets no events: clicks reach whatever lies below it,
+    // not its container as Qt would have it.
+    if (w != window()) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents, disabled);
     }
 }
 

@@ -293,7 +293,7 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
     }
     if (widget) {
         widget->setVisible(d.visible);
-        widget->setEnabled(!d.disabled);
+        ref.setDisabled(d.disabled);
     }
     if (d.kind == Kind::Timer) {
         ref.setInterval(d.interval);

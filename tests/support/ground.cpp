@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace testing_ground {
 
@@ -72,6 +74,19 @@ void pick(tk::UnitRef combo, int index) {
 
 std::string captionOf(tk::UnitRef unit) {
     return tk::toUtf8(unit.caption());
+}
+
+void clickAt(tk::Window& window, QPoint at) {
+    QWindow* handle = window.windowHandle();
+    if (!handle) {
+        return;
+    }
+    const QPointF local(at);
+    const QPointF global = handle->mapToGlobal(at);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        handle, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        handle, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
 void settle() {

@@ -9,6 +9,7 @@
 #include "services.h"
 #include "unit_ref.h"
 
+#include <QPoint>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -41,6 +42,9 @@ void click(tk::UnitRef unit);
 void press(tk::UnitRef unit, int x = -1, int y = -1);
 void release(tk::UnitRef unit, int x = -1, int y = -1);
 void moveMouse(tk::UnitRef unit, int x, int y);
+// Left button down and up at a point of the window, delivered as the
+// desktop would: to whatever unit lies there.
+void clickAt(tk::Window& window, QPoint at);
 // Types UTF-8 text into the focused unit, key by key.
 void type(tk::UnitRef unit, const std::string& utf8);
 void pressKey(tk::UnitRef unit, int qtKey);

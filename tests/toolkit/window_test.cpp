@@ -193,12 +193,22 @@ TEST_F(WindowTest, HiddenAndDisabledUnitsGetNoPresses) {
                                                       std::to_string(a.y));
                                 }});
     }
+    // A disabled cover over the whole page lets clicks through to the units
+    // below it; enabled, it takes them.
+    UnitDef cover = unit("透明标签_遮盖", Kind::TransLabel, {0, 0, 800, 540}, "图片框底图2");
+    cover.disabled = true;
+    def.units.push_back(cover);
+    def.bindings.push_back({"透明标签_遮盖", Event::LeftPressed,
+                            [&pressed](const EventArgs&) { pressed.push_back("cover"); }});
     auto window = CreateWindow(def);
-    press(window->unit("透明标签页二_1"), 7, 3);
-    press(window->unit("透明标签页二_2"), 7, 3);
+    clickAt(*window, QPoint(50, 20));
+    clickAt(*window, QPoint(50, 50));
+    window->unit("透明标签_遮盖").setDisabled(false);
+    clickAt(*window, QPoint(50, 20));
+    window->unit("透明标签_遮盖").setVisible(false);
     window->unit("透明标签页二_1").setDisabled(true);
-    press(window->unit("透明标签页二_1"), 7, 3);
-    EXPECT_EQ(pressed, (std::vector<std::string>{"透明标签页二_1@7,3"}));
+    clickAt(*window, QPoint(50, 20));
+    EXPECT_EQ(pressed, (std::vector<std::string>{"透明标签页二_1@40,10", "cover"}));
 }
 
 TEST_F(WindowTest, EditBoxReportsEveryChangeAndEnter) {

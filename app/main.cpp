@@ -1,0 +1,16 @@
+// The program: the real desktop services, the built-in book and the start
+// window. It reads no command line; closing the start window ends it.
+#include "app/start/desktop_services.h"
+#include "app/start/start_window.h"
+#include "catalogue.h"
+
+#include <QApplication>
+
+int main(int, char** argv) {
+    // Qt is given the program's name alone, so it takes no options either.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    const app::DesktopServices services;
+    content::loadBook();
+    return app::runStartWindow();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The reader's own side of the program's flow: its opening, the full-screen
+// toggle and the exit button.
+
+namespace tk {
+class Window;
+}
+
+namespace app {
+
+// The reader window was created: page 0 with its lists, translation on,
+// the start window's loading picture hidden, laid out for the mode.
+void readerCreated(tk::Window& window);
+// Switches between normal and full-screen mode by re-creating the reader.
+void fullScreenClicked();
+void exitClicked();
+
+} // namespace app

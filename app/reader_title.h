@@ -1,0 +1,17 @@
+#pragma once
+// The reader's scrolling title in the toolbar's drawing panel.
+
+namespace tk {
+class Window;
+}
+
+namespace app {
+
+// The title's next write position: one pixel further left while its right
+// end is still beyond the panel's right edge, else back to 10.
+int nextTitleOffset(int panelWidth, int textWidth, int offset);
+
+// One tick of the title timer: redraws the title one step on.
+void titleTick(tk::Window& window);
+
+} // namespace app

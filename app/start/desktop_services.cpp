@@ -1,0 +1,13 @@
+#include "app/start/desktop_services.h"
+
+namespace app {
+
+DesktopServices::DesktopServices() : saved_(tk::services()) {
+    tk::services() = tk::Services{&clock_, &sound_, &platform_};
+}
+
+DesktopServices::~DesktopServices() {
+    tk::services() = saved_;
+}
+
+} // namespace app

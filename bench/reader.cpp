@@ -1,0 +1,264 @@
+// The reader's costs: a page turn from the click to the new page painted,
+// with the neighbouring pages decoded ahead and without any cache; a hotspot
+// press to PlayClip and to the clip's first samples in the mix; and the
+// resident memory once every page has been shown.
+#include "app/program_state.h"
+#include "catalogue.h"
+#include "desktop_platform.h"
+#include "reader/page_names.h"
+#include "reader/page_pictures.h"
+#include "reader/reader_state.h"
+#include "reader/reader_window.h"
+#include "real_clock.h"
+#include "sdl_sound.h"
+#include "services.h"
+#include "window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMouseEvent>
+#include <SDL_mixer.h>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("VmRSS:")) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+// Remembers when PlayClip reached the sound output.
+class TimedSound : public tk::SoundOutput {
+  public:
+    void play(tk::Clip, bool) override { playedAt = Clock::now(); }
+    void stopAll() override {}
+    Clock::time_point playedAt;
+};
+
+tk::RealClock& realClock() {
+    static tk::RealClock clock;
+    return clock;
+}
+
+tk::DesktopPlatform& desktop() {
+    static tk::DesktopPlatform platform;
+    return platform;
+}
+
+TimedSound& timedSound() {
+    static TimedSound sound;
+    return sound;
+}
+
+tk::SdlSoundOutput& sdlSound() {
+    static tk::SdlSoundOutput output;
+    return output;
+}
+
+// One reader for the whole run, as the program has.
+tk::Window& reader() {
+    static std::unique_ptr<tk::Window> window = [] {
+        tk::services() = tk::Services{&realClock(), &timedSound(), &desktop()};
+        content::loadBook();
+        return tk::CreateWindow(reader::readerWindow());
+    }();
+    return *window;
+}
+
+void clickButton(const char* name) {
+    qobject_cast<QAbstractButton*>(reader().unit(name).widget())->click();
+}
+
+// Turns one page on, back from the last book page to the first and on again.
+void turnPage() {
+    static bool forward = true;
+    const int page = reader::state().pageIndex;
+    if (page == reader::kLastBookPage) {
+        forward = false;
+    } else if (page == 0) {
+        forward = true;
+    }
+    clickButton(forward ? "超级按钮_下一页" : "超级按钮_上一页");
+}
+
+void pressUnit(const tk::UnitRef& unit) {
+    QWidget* widget = unit.widget();
+    const QPointF at = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+void BM_ResidentAfterEveryPage(benchmark::State& state) {
+    for (auto _ : state) {
+        reader();
+        while (reader::state().pageIndex < reader::kLastBookPage) {
+            clickButton("超级按钮_下一页");
+            reader().repaint();
+            reader::pagePictures().settle();
+        }
+        clickButton("超级按钮_背单词");
+        reader().repaint();
+        QApplication::processEvents();
+    }
+    state.counters["VmRSS_MB"] = static_cast<double>(residentKb()) / 1024;
+    state.counters["cache_MB"] =
+        static_cast<double>(reader::pagePictures().cachedBytes()) / (1 << 20);
+}
+BENCHMARK(BM_ResidentAfterEveryPage)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The child read the page long enough for its neighbours to be decoded.
+void BM_PageTurnDecodedAhead(benchmark::State& state) {
+    reader();
+    reader::pagePictures().clear();
+    for (auto _ : state) {
+        state.PauseTiming();
+        reader::pagePictures().settle();
+        state.ResumeTiming();
+        turnPage();
+        reader().repaint();
+    }
+}
+BENCHMARK(BM_PageTurnDecodedAhead)->Unit(benchmark::kMillisecond);
+
+void BM_PageTurnWithoutCache(benchmark::State& state) {
+    reader();
+    for (auto _ : state) {
+        state.PauseTiming();
+        reader::pagePictures().clear();
+        state.ResumeTiming();
+        turnPage();
+        reader().repaint();
+    }
+    reader::pagePictures().settle();
+}
+BENCHMARK(BM_PageTurnWithoutCache)->Unit(benchmark::kMillisecond);
+
+void showPage(int page) {
+    reader::state().pageIndex = page;
+    reader().unit("高级选择夹1").setCurrentPage(page);
+}
+
+// The lesson pages' hotspots in turn, each page shown when its first comes.
+tk::UnitRef nextHotspot() {
+    static int page = -1;
+    static int k = 0;
+    const auto count = [](int p) { return static_cast<int>(content::pageHotspots(p).size()); };
+    if (page < 0 || ++k > count(page)) {
+        page = (page + 1) % reader::kLessonPages;
+        k = 1;
+    }
+    if (reader().unit("高级选择夹1").currentPage() != page) {
+        showPage(page);
+    }
+    return reader().unit(reader::hotspotName(reader::bookPageOf(page), k));
+}
+
+void BM_PressToPlayClip(benchmark::State& state) {
+    reader();
+    tk::services().sound = &timedSound();
+    for (auto _ : state) {
+        const tk::UnitRef hotspot = nextHotspot();
+        const auto start = Clock::now();
+        pressUnit(hotspot);
+        state.SetIterationTime(
+            std::chrono::duration<double>(timedSound().playedAt - start).count());
+    }
+}
+BENCHMARK(BM_PressToPlayClip)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// When the mixer first mixes a buffer with sound in it.
+std::atomic<bool> heard{false};
+std::atomic<std::int64_t> heardAt{0};
+
+void onMix(void*, Uint8* stream, int len) {
+    if (heard) {
+        return;
+    }
+    const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+    for (int i = 0; i < len / 2; ++i) {
+        if (samples[i] != 0) {
+            heardAt = Clock::now().time_since_epoch().count();
+            heard = true;
+            return;
+        }
+    }
+}
+
+// newClip: every press plays a clip the mixer has not decoded before.
+void pressToMix(benchmark::State& state, bool newClip) {
+    reader();
+    tk::services().sound = &sdlSound();
+    const tk::UnitRef same = nextHotspot();
+    pressUnit(same);
+    Mix_SetPostMix(onMix, nullptr);
+    for (auto _ : state) {
+        const tk::UnitRef hotspot = newClip ? nextHotspot() : same;
+        // Silence first, so that only the pressed clip can be heard.
+        sdlSound().stopAll();
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        heard = false;
+        const auto start = Clock::now();
+        pressUnit(hotspot);
+        const auto deadline = start + std::chrono::seconds(5);
+        while (!heard && Clock::now() < deadline) {
+            std::this_thread::yield();
+        }
+        if (!heard) {
+            state.SkipWithError("the mixer never mixed the clip");
+            break;
+        }
+        const auto mixed = Clock::time_point(Clock::duration(heardAt.load()));
+        state.SetIterationTime(std::chrono::duration<double>(mixed - start).count());
+    }
+    Mix_SetPostMix(nullptr, nullptr);
+    sdlSound().stopAll();
+    tk::services().sound = &timedSound();
+}
+
+void BM_PressToFirstSampleCachedClip(benchmark::State& state) {
+    pressToMix(state, false);
+}
+BENCHMARK(BM_PressToFirstSampleCachedClip)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(100);
+
+void BM_PressToFirstSampleNewClip(benchmark::State& state) {
+    pressToMix(state, true);
+}
+BENCHMARK(BM_PressToFirstSampleNewClip)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(100);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "overlays.h"
+
+#include "window.h"
+
+namespace reader {
+
+namespace {
+
+constexpr const char* kOverlayPrefix = "透明标签练一练是否错误";
+
+} // namespace
+
+void setOverlays(tk::Window& window, bool enabled) {
+    const tk::UnitRef page = window.unit("图片框底图2");
+    for (tk::UnitRef overlay : tk::FindUnits(&window, kOverlayPrefix)) {
+        overlay.setDisabled(!enabled);
+        overlay.setWidth(page.width());
+        overlay.setHeight(page.height());
+    }
+}
+
+} // namespace reader

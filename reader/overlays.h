@@ -1,0 +1,14 @@
+#pragma once
+// The page overlays of the exercise modes: one transparent label over each
+// lesson page picture that, while enabled, takes every click on its page.
+
+namespace tk {
+class Window;
+}
+
+namespace reader {
+
+// Enables or disables all 34 overlays and sizes them as a page picture.
+void setOverlays(tk::Window& window, bool enabled);
+
+} // namespace reader

@@ -1,0 +1,24 @@
+#include "reader_state.h"
+
+namespace reader {
+
+void PracticeLists::clear() {
+    lines.clear();
+    clips.clear();
+    rectangles.clear();
+    targets.clear();
+}
+
+void ReaderState::emptyLists() {
+    clips.clear();
+    chinese.clear();
+    english.clear();
+    practice.clear();
+}
+
+ReaderState& state() {
+    static ReaderState instance;
+    return instance;
+}
+
+} // namespace reader

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The whole program on a virtual display: start window, start button, reader,
+# one hotspot press heard through SDL's disk audio driver, and the exit
+# button. Screenshots go to <out>/screenshots for review.
+# Usage: whole_program.sh <pellora-english> <out-dir>   (run under xvfb-run -a)
+set -euo pipefail
+
+binary=$1
+out=$2
+shots=$out/screenshots
+mkdir -p "$shots"
+work=$(mktemp -d)
+audio=$work/audio.raw
+pid=
+
+cleanup() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+        sleep 0.5
+        kill -9 "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- program output ---" >&2
+    cat "$out/program.log" >&2 || true
+    exit 1
+}
+
+[ -n "${DISPLAY:-}" ] || fail "no display: run this under xvfb-run -a"
+
+# Visible top-level windows of the program, one id a line.
+windows() { timeout 5 xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
+
+# Waits up to $1 seconds for a visible 800x600 window other than $2.
+wait_window() {
+    local deadline=$((SECONDS + $1)) id
+    while [ $SECONDS -lt $deadline ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the program ended early"
+        for id in $(windows); do
+            [ "$id" != "${2:-}" ] || continue
+            if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Bytes of the file after the first $2 that are not zero.
+loud_bytes_after() { tail -c +"$(($2 + 1))" "$1" | tr -d '\0' | wc -c; }
+loud_bytes_before() { head -c "$2" "$1" | tr -d '\0' | wc -c; }
+
+# A picture that is not one flat colour.
+painted() {
+    local spread
+    spread=$(timeout 20 convert "$1" -format "%[fx:standard_deviation]" info:)
+    awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }'
+}
+
+# The program is told about the display alone: Qt on X, sound to a file.
+export QT_QPA_PLATFORM=xcb
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+"$binary" >"$out/program.log" 2>&1 &
+pid=$!
+
+start=$(wait_window 60) || fail "no start window within 60 s"
+sleep 1.5
+timeout 20 import -window "$start" "$shots/start-window.png" || fail "no screenshot of the start window"
+painted "$shots/start-window.png" || fail "the start window is blank"
+
+# The start button, 200,200 100x40 in the window.
+timeout 10 xdotool mousemove --window "$start" 250 220 click 1
+reader=$(wait_window 60 "$start") || fail "no reader window within 60 s of the start button"
+sleep 1.5
+[ -s "$audio" ] || fail "SDL wrote no audio file"
+before=$(stat -c %s "$audio")
+[ "$(loud_bytes_before "$audio" "$before")" -eq 0 ] || fail "sound before any hotspot was pressed"
+
+# The heading of book page 2: 176,72 164x48 in the page box, which starts at
+# the reader's client origin.
+timeout 10 xdotool mousemove --window "$reader" 258 96 click 1
+sleep 2
+timeout 20 import -window "$reader" "$shots/reader-page2.png" || fail "no screenshot of the reader"
+painted "$shots/reader-page2.png" || fail "the reader is blank"
+[ "$(loud_bytes_after "$audio" "$before")" -gt 0 ] || fail "pressing the heading played nothing"
+
+# The exit button: toolbar at 1,536, button at 634,15, 40x30.
+timeout 10 xdotool mousemove --window "$reader" 655 566 click 1
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "the exit button did not end the program"
+fi
+code=0
+wait "$pid" || code=$?
+pid=
+[ "$code" -eq 0 ] || fail "the program ended with $code"
+echo "PASS: start window, reader, hotspot sound and exit; screenshots in $shots"
