@@ -10,6 +10,7 @@
 #include "reader/reader_state.h"
 #include "reader/reader_window.h"
 #include "real_clock.h"
+#include "resident_memory.h"
 #include "sdl_sound.h"
 #include "services.h"
 #include "window.h"
@@ -31,17 +32,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("VmRSS:")) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
-}
 
 // Remembers when PlayClip reached the sound output.
 class TimedSound : public tk::SoundOutput {

@@ -5,6 +5,7 @@
 #include "app/start/desktop_services.h"
 #include "app/start/start_window.h"
 #include "catalogue.h"
+#include "resident_memory.h"
 #include "window.h"
 
 #include <QAbstractButton>
@@ -38,17 +39,6 @@ constexpr int kChildTimeoutMs = 60000;
 
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("VmRSS:")) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
 }
 
 void report(const std::string& line) {

@@ -1,5 +1,7 @@
 #include "pictures_gif.h"
 
+#include "pictures_kit.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -326,12 +328,7 @@ bool writeGif(const std::vector<QImage>& frames, int delayCentiseconds,
             return false;
         }
     }
-    std::filesystem::rename(temporary, file, code);
-    if (code) {
-        error = "cannot write " + file.string() + ": " + code.message();
-        return false;
-    }
-    return true;
+    return kit::moveIntoPlace(temporary, file, error);
 }
 
 } // namespace bookmaker

@@ -10,6 +10,17 @@
 
 namespace bookmaker::kit {
 
+bool moveIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& file,
+                   std::string& error) {
+    std::error_code code;
+    std::filesystem::rename(temporary, file, code);
+    if (code) {
+        error = "cannot write " + file.string() + ": " + code.message();
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 const QString kEmojiFamily = QStringLiteral("Noto Color Emoji");
@@ -356,12 +367,7 @@ bool saveImage(const QImage& image, const std::filesystem::path& file, int quali
         error = "cannot write " + temporary.string();
         return false;
     }
-    std::filesystem::rename(temporary, file, code);
-    if (code) {
-        error = "cannot write " + file.string() + ": " + code.message();
-        return false;
-    }
-    return true;
+    return moveIntoPlace(temporary, file, error);
 }
 
 QImage blankImage(int width, int height, const QColor& fill) {

@@ -76,6 +76,11 @@ QColor mix(const QColor& a, const QColor& b, qreal t);
 
 // Writes the image as JPEG (or PNG by the file's extension) through a
 // temporary file, so an interrupted run never leaves half a picture.
+// Renames a finished temporary file over its final name, so no reader ever
+// sees half a file.
+bool moveIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& file,
+                   std::string& error);
+
 bool saveImage(const QImage& image, const std::filesystem::path& file, int quality,
                std::string& error);
 
