@@ -135,7 +135,8 @@ TEST_F(BookMedia, EveryPageWordAndPage74ClipIsWholeAdpcmAndPlays) {
     for (const content::FixedHotspot& hotspot : content::page74Hotspots()) {
         check(hotspot.clip, "page 74 hotspot " + std::to_string(hotspot.number));
     }
-    EXPECT_GT(checked.size(), 600u);
+    // Items that say the same share one recording; still, some 550 differ.
+    EXPECT_GT(checked.size(), 500u);
 }
 
 TEST_F(BookMedia, EveryEffectIsInItsRolesFormatAndPlays) {

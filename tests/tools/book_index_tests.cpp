@@ -86,6 +86,29 @@ TEST(BookPlan, MakesEachSharedRecordingOnce) {
     }
 }
 
+TEST(BookPlan, ItemsSayingTheSameShareOneRecording) {
+    BookSource book = fixtureBook();
+    Spread& p12 = book.spreads[1];
+    // Ben says on page 12 what he says on page 2; the narrator reads a word
+    // of the word list.
+    p12.items[0].speech = book.spreads[0].items[2].speech;
+    p12.items[1].speech = {{"narrator", "girl"}};
+    std::string error;
+    const auto plan = planRecordings(book, page70Order(book), error);
+    ASSERT_TRUE(plan) << error;
+    const std::vector<std::string> shared = {"p02_03", "u1_w02", "p12_03"};
+    EXPECT_EQ(plan->pageClips[1], shared);
+    for (const Recording& recording : plan->recordings) {
+        EXPECT_NE(recording.id, "p12_01");
+        EXPECT_NE(recording.id, "p12_02");
+    }
+    // The same words in another voice are another recording.
+    p12.items[0].speech[0].voice = "Miss_Li";
+    const auto apart = planRecordings(book, page70Order(book), error);
+    ASSERT_TRUE(apart) << error;
+    EXPECT_EQ(apart->pageClips[1][0], "p12_01");
+}
+
 TEST(BookPlan, Page70FollowsTheUnitsInTheReadersOrder) {
     BookSource book;
     const std::vector<int> sizes = {15, 12, 12, 12, 9, 12};

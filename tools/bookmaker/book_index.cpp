@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -120,6 +121,14 @@ bool sameFile(const fs::path& a, const fs::path& b) {
     return true;
 }
 
+std::string speechKey(const std::vector<SpokenPart>& speech) {
+    std::string key;
+    for (const SpokenPart& part : speech) {
+        key += part.voice + '\x1f' + part.text + '\x1e';
+    }
+    return key;
+}
+
 } // namespace
 
 std::string pageClipId(int bookPage, int item) {
@@ -158,31 +167,41 @@ std::optional<BookPlan> planRecordings(const BookSource& book,
                                        const std::vector<WordListEntry>& page70,
                                        std::string& error) {
     BookPlan plan;
+    // Items that say exactly what another recording says share it: a clip is
+    // made once and never copied.
+    std::map<std::string, std::string> clipSaying;
     for (const auto& [unit, words] : book.units) {
         for (const int word : clipWords(book, unit)) {
             const std::string id = wordClipId(unit, word);
-            plan.recordings.push_back(
-                {id,
-                 {{"narrator", words[static_cast<std::size_t>(word - 1)].english}},
-                 ClipFormat::Adpcm});
+            const std::vector<SpokenPart> speech = {
+                {"narrator", words[static_cast<std::size_t>(word - 1)].english}};
+            plan.recordings.push_back({id, speech, ClipFormat::Adpcm});
+            clipSaying.emplace(speechKey(speech), id);
             plan.wordClips[unit].push_back(id);
         }
     }
     for (const Spread& spread : book.spreads) {
+        std::map<int, std::string> ownClip;
+        for (const Item& item : spread.items) {
+            if (item.clip.kind != ClipSource::Kind::Own) {
+                continue;
+            }
+            const auto [found, isNew] = clipSaying.emplace(
+                speechKey(item.speech), pageClipId(spread.bookPage, item.number));
+            if (isNew) {
+                plan.recordings.push_back({found->second, item.speech, ClipFormat::Adpcm});
+            }
+            ownClip[item.number] = found->second;
+        }
         std::vector<std::string>& ids = plan.pageClips.emplace_back();
         for (const Item& item : spread.items) {
             const Item* source = &item;
             while (source->clip.kind == ClipSource::Kind::Item) {
                 source = &spread.items[static_cast<std::size_t>(source->clip.index - 1)];
             }
-            if (source->clip.kind == ClipSource::Kind::Word) {
-                ids.push_back(wordClipId(source->clip.unit, source->clip.index));
-            } else {
-                ids.push_back(pageClipId(spread.bookPage, source->number));
-            }
-            if (item.clip.kind == ClipSource::Kind::Own) {
-                plan.recordings.push_back({ids.back(), item.speech, ClipFormat::Adpcm});
-            }
+            ids.push_back(source->clip.kind == ClipSource::Kind::Word
+                              ? wordClipId(source->clip.unit, source->clip.index)
+                              : ownClip[source->number]);
         }
         if (!spread.extraClip.empty()) {
             ids.push_back(pageClipId(spread.bookPage, static_cast<int>(spread.items.size()) + 1));
