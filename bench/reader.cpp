@@ -61,13 +61,20 @@ tk::SdlSoundOutput& sdlSound() {
     return output;
 }
 
-// One reader for the whole run, as the program has.
+// One reader for the whole run, as the program has; it goes before the
+// application does.
+std::unique_ptr<tk::Window>& readerSlot() {
+    static std::unique_ptr<tk::Window> window;
+    return window;
+}
+
 tk::Window& reader() {
-    static std::unique_ptr<tk::Window> window = [] {
+    std::unique_ptr<tk::Window>& window = readerSlot();
+    if (!window) {
         tk::services() = tk::Services{&realClock(), &timedSound(), &desktop()};
         content::loadBook();
-        return tk::CreateWindow(reader::readerWindow());
-    }();
+        window = tk::CreateWindow(reader::readerWindow());
+    }
     return *window;
 }
 
@@ -250,5 +257,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    readerSlot().reset();
     return 0;
 }
