@@ -2,7 +2,7 @@
 # The whole program on a virtual display: start window, start button, reader,
 # one hotspot press heard through SDL's disk audio driver, and the exit
 # button. Screenshots go to <out>/screenshots for review.
-# Usage: whole_program.sh <pellora-english> <out-dir>   (run under xvfb-run -a)
+# Usage: whole_program.sh <pellora-english> <out-dir>   (on a display: see on_virtual_display.sh)
 set -euo pipefail
 
 binary=$1
@@ -30,7 +30,7 @@ fail() {
     exit 1
 }
 
-[ -n "${DISPLAY:-}" ] || fail "no display: run this under xvfb-run -a"
+[ -n "${DISPLAY:-}" ] || fail "no display: run this through on_virtual_display.sh"
 
 # Visible top-level windows of the program, one id a line.
 windows() { timeout 5 xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
