@@ -22,19 +22,8 @@ using tk::Kind;
 constexpr const char* kPageControl = "高级选择夹1";
 constexpr const char* kToolbar = "分组框翻页";
 
-tk::UnitDef unit(std::string name, Kind kind, tk::Rect rect, std::string container = {},
-                 int page = 0) {
-    tk::UnitDef def;
-    def.name = std::move(name);
-    def.kind = kind;
-    def.rect = rect;
-    def.container = std::move(container);
-    def.page = page;
-    return def;
-}
-
 tk::UnitDef button(std::string name, int left, std::string caption) {
-    tk::UnitDef def = unit(std::move(name), Kind::SuperBtn, {left, 15, 40, 30}, kToolbar);
+    tk::UnitDef def = tk::unitDef(std::move(name), Kind::SuperBtn, {left, 15, 40, 30}, kToolbar);
     def.caption = caption;
     def.hint = std::move(caption);
     return def;
@@ -72,7 +61,7 @@ class Builder {
     }
 
     void addPages() {
-        tk::UnitDef pages = unit(kPageControl, Kind::PageControl, {0, 0, 800, 540});
+        tk::UnitDef pages = tk::unitDef(kPageControl, Kind::PageControl, {0, 0, 800, 540});
         for (int page = 0; page < kPages; ++page) {
             pages.pages.push_back(pageName(page));
         }
@@ -85,10 +74,11 @@ class Builder {
     }
 
     void addToolbar() {
-        add(unit(kToolbar, Kind::GroupBox, {1, 536, 792, 59}));
+        add(tk::unitDef(kToolbar, Kind::GroupBox, {1, 536, 792, 59}));
         add(button("超级按钮_全屏", 4, "全屏"));
         add(button("超级按钮_上一页", 43, "上一页"));
-        tk::UnitDef courses = unit("组合框课程选择", Kind::ComboBox, {89, 21, 60, 20}, kToolbar);
+        tk::UnitDef courses =
+            tk::unitDef("组合框课程选择", Kind::ComboBox, {89, 21, 60, 20}, kToolbar);
         courses.items = {{"Unit 1", 1},    {"Unit 2", 2},    {"Unit 3", 3},
                          {"Recycle 1", 4}, {"Unit 4", 5},    {"Unit 5", 6},
                          {"Unit 6", 7},    {"Recycle 2", 8}, {"单词表", 9}};
@@ -109,7 +99,7 @@ class Builder {
         add(button("超级按钮_汉找英", 547, "汉找英"));
         add(button("超级按钮_英找汉", 591, "英找汉"));
         add(button("超级按钮_退出", 634, "退出"));
-        tk::UnitDef title = unit("画板1", Kind::DrawPanel, {671, 10, 118, 40}, kToolbar);
+        tk::UnitDef title = tk::unitDef("画板1", Kind::DrawPanel, {671, 10, 118, 40}, kToolbar);
         title.font.size = 15;
         add(std::move(title));
 
@@ -124,18 +114,18 @@ class Builder {
     }
 
     void addWindowUnits() {
-        tk::UnitDef label = unit("标签_显示翻译", Kind::Label, {72, 0, 40, 24});
+        tk::UnitDef label = tk::unitDef("标签_显示翻译", Kind::Label, {72, 0, 40, 24});
         label.tag = "1";
         label.visible = false;
         add(std::move(label));
         bind("标签_显示翻译", Event::LeftPressed,
              [](const tk::EventArgs&) { labelPressed(tk::EventUnit()); });
 
-        tk::UnitDef markTemplate = unit("图片框_正确", Kind::PicBox, {0, 0, 20, 20});
+        tk::UnitDef markTemplate = tk::unitDef("图片框_正确", Kind::PicBox, {0, 0, 20, 20});
         markTemplate.visible = false;
         add(std::move(markTemplate));
 
-        tk::UnitDef timer = unit("时钟1", Kind::Timer, {});
+        tk::UnitDef timer = tk::unitDef("时钟1", Kind::Timer, {});
         timer.interval = 50;
         add(std::move(timer));
         bind("时钟1", Event::Tick, onWindow(app::titleTick));
@@ -146,7 +136,7 @@ class Builder {
     void addPage(int page) {
         const std::string box = pagePictureName(page);
         const int height = page == kDrillPage ? 560 : 540;
-        add(unit(box, Kind::PicBox, {0, 0, 800, height}, kPageControl, page));
+        add(tk::unitDef(box, Kind::PicBox, {0, 0, 800, height}, kPageControl, page));
         if (page == kDrillPage) {
             return;
         }
@@ -162,7 +152,7 @@ class Builder {
         addAnswerBoxes(box, bookPage, false);
         if (page < kLessonPages) {
             tk::UnitDef overlay =
-                unit(overlayName(bookPage), Kind::TransLabel, {2, 2, 20, 20}, box);
+                tk::unitDef(overlayName(bookPage), Kind::TransLabel, {2, 2, 20, 20}, box);
             overlay.disabled = true;
             add(std::move(overlay));
         }
@@ -171,7 +161,7 @@ class Builder {
     void addHotspot(const std::string& box, int bookPage, int k, const content::Rect& rect,
                     tk::Handler handler) {
         const std::string name = hotspotName(bookPage, k);
-        tk::UnitDef hotspot = unit(name, Kind::TransLabel, rectOf(rect), box);
+        tk::UnitDef hotspot = tk::unitDef(name, Kind::TransLabel, rectOf(rect), box);
         hotspot.tag = std::to_string(bookPage);
         hotspot.cursor = Cursor::Hand;
         add(std::move(hotspot));
@@ -217,13 +207,14 @@ class Builder {
             }
             switch (answer.kind) {
             case BoxKind::Tick:
-                add(unit(answer.unitName, Kind::CheckBox, rectOf(answer.rect), box));
+                add(tk::unitDef(answer.unitName, Kind::CheckBox, rectOf(answer.rect), box));
                 break;
             case BoxKind::Write:
-                add(unit(answer.unitName, Kind::EditBox, rectOf(answer.rect), box));
+                add(tk::unitDef(answer.unitName, Kind::EditBox, rectOf(answer.rect), box));
                 break;
             case BoxKind::Listen: {
-                tk::UnitDef mark = unit(answer.unitName, Kind::PicBox, rectOf(answer.rect), box);
+                tk::UnitDef mark =
+                    tk::unitDef(answer.unitName, Kind::PicBox, rectOf(answer.rect), box);
                 mark.picture = content::picture(content::PictureRole::ListenIcon);
                 mark.cursor = Cursor::Hand;
                 add(std::move(mark));

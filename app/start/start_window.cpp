@@ -23,16 +23,8 @@ std::string utf8(content::BookText which) {
     return tk::toUtf8(content::bookText(which));
 }
 
-tk::UnitDef unit(std::string name, Kind kind, tk::Rect rect) {
-    tk::UnitDef def;
-    def.name = std::move(name);
-    def.kind = kind;
-    def.rect = rect;
-    return def;
-}
-
 tk::UnitDef timer(std::string name, int interval) {
-    tk::UnitDef def = unit(std::move(name), Kind::Timer, {});
+    tk::UnitDef def = tk::unitDef(std::move(name), Kind::Timer, {});
     def.interval = interval;
     return def;
 }
@@ -117,17 +109,18 @@ tk::WindowDef startWindow() {
     using content::BookText;
     using content::PictureRole;
     window.units = {
-        unit("分组框1", Kind::GroupBox, {8, 12, 368, 272}),
-        picture(unit("图片框封皮", Kind::PicBox, {16, 28, 152, 216}), PictureRole::Cover),
-        startButton(unit("超级按钮_开始学习", Kind::SuperBtn, {200, 200, 100, 40})),
-        linkPanel(unit("画板1", Kind::DrawPanel, {11, 252, 360, 28})),
-        hidden(picture(unit("图片框加载", Kind::PicBox, {376, 272, 40, 40}), PictureRole::Loading)),
-        title(unit("标签3", Kind::Label, {408, 16, 368, 48}), BookText::StartTitle),
-        heading(unit("透明标签_年级1", Kind::TransLabel, {540, 77, 100, 33}), "软件说明"),
-        helpText(unit("超级编辑框软件说明", Kind::RichEdit, {424, 116, 344, 158}),
+        tk::unitDef("分组框1", Kind::GroupBox, {8, 12, 368, 272}),
+        picture(tk::unitDef("图片框封皮", Kind::PicBox, {16, 28, 152, 216}), PictureRole::Cover),
+        startButton(tk::unitDef("超级按钮_开始学习", Kind::SuperBtn, {200, 200, 100, 40})),
+        linkPanel(tk::unitDef("画板1", Kind::DrawPanel, {11, 252, 360, 28})),
+        hidden(picture(tk::unitDef("图片框加载", Kind::PicBox, {376, 272, 40, 40}),
+                       PictureRole::Loading)),
+        title(tk::unitDef("标签3", Kind::Label, {408, 16, 368, 48}), BookText::StartTitle),
+        heading(tk::unitDef("透明标签_年级1", Kind::TransLabel, {540, 77, 100, 33}), "软件说明"),
+        helpText(tk::unitDef("超级编辑框软件说明", Kind::RichEdit, {424, 116, 344, 158}),
                  BookText::HelpAbout),
-        heading(unit("透明标签_问题", Kind::TransLabel, {548, 296, 112, 33}), "常见问题"),
-        helpText(unit("超级编辑框常见问题", Kind::RichEdit, {424, 337, 344, 215}),
+        heading(tk::unitDef("透明标签_问题", Kind::TransLabel, {548, 296, 112, 33}), "常见问题"),
+        helpText(tk::unitDef("超级编辑框常见问题", Kind::RichEdit, {424, 337, 344, 215}),
                  BookText::HelpFaq),
         timer("时钟_左移", 50),
         timer("时钟_右移", 0),

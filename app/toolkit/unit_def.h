@@ -113,6 +113,19 @@ struct Binding {
     Handler handler;
 };
 
+// A table row: the unit's name, kind, rectangle and container (a page of a
+// PageControl container is given by its index).
+inline UnitDef unitDef(std::string name, Kind kind, Rect rect, std::string container = {},
+                       int page = 0) {
+    UnitDef def;
+    def.name = std::move(name);
+    def.kind = kind;
+    def.rect = rect;
+    def.container = std::move(container);
+    def.page = page;
+    return def;
+}
+
 struct WindowDef {
     std::string name;
     std::string caption;

@@ -18,19 +18,13 @@ using namespace testing_ground;
 namespace {
 
 UnitDef timerUnit(std::string name, int interval) {
-    UnitDef def;
-    def.name = std::move(name);
-    def.kind = Kind::Timer;
+    UnitDef def = unitDef(std::move(name), Kind::Timer, {});
     def.interval = interval;
     return def;
 }
 
 UnitDef buttonUnit(std::string name, Rect rect) {
-    UnitDef def;
-    def.name = std::move(name);
-    def.kind = Kind::SuperBtn;
-    def.rect = rect;
-    return def;
+    return unitDef(std::move(name), Kind::SuperBtn, rect);
 }
 
 class TimerTest : public GroundTest {

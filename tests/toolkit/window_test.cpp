@@ -15,16 +15,6 @@ using namespace testing_ground;
 
 namespace {
 
-UnitDef unit(std::string name, Kind kind, Rect rect, std::string container = {}, int page = 0) {
-    UnitDef def;
-    def.name = std::move(name);
-    def.kind = kind;
-    def.rect = rect;
-    def.container = std::move(container);
-    def.page = page;
-    return def;
-}
-
 UnitDef tagged(UnitDef def, std::string tag) {
     def.tag = std::move(tag);
     return def;
@@ -40,21 +30,22 @@ WindowDef sampleWindow() {
     WindowDef window;
     window.name = "样例窗口";
     window.units = {
-        unit("高级选择夹1", Kind::PageControl, {0, 0, 800, 540}),
-        unit("图片框底图2", Kind::PicBox, {0, 0, 800, 540}, "高级选择夹1", 0),
-        tagged(unit("透明标签页二_1", Kind::TransLabel, {10, 10, 100, 20}, "图片框底图2"), "2"),
-        tagged(hidden(unit("透明标签页二_2", Kind::TransLabel, {10, 40, 100, 20}, "图片框底图2")),
-               "2"),
-        unit("分组框翻页", Kind::GroupBox, {1, 536, 792, 59}),
-        tagged(unit("超级按钮_全屏", Kind::SuperBtn, {4, 15, 40, 30}, "分组框翻页"), "7"),
-        unit("组合框课程选择", Kind::ComboBox, {89, 21, 60, 20}, "分组框翻页"),
-        tagged(unit("透明标签_提示", Kind::TransLabel, {300, 10, 40, 20}), "x"),
-        tagged(unit("标签_显示翻译", Kind::Label, {72, 0, 40, 24}), "1"),
-        unit("选择框打钩44_1", Kind::CheckBox, {56, 101, 15, 16}, "高级选择夹1", 1),
-        unit("编辑框10_1", Kind::EditBox, {79, 145, 16, 16}),
-        unit("时钟1", Kind::Timer, {}),
-        unit("画板1", Kind::DrawPanel, {671, 10, 118, 40}, "分组框翻页"),
-        tagged(unit("图片框_正确", Kind::PicBox, {0, 0, 20, 20}, "图片框底图2"), "90"),
+        unitDef("高级选择夹1", Kind::PageControl, {0, 0, 800, 540}),
+        unitDef("图片框底图2", Kind::PicBox, {0, 0, 800, 540}, "高级选择夹1", 0),
+        tagged(unitDef("透明标签页二_1", Kind::TransLabel, {10, 10, 100, 20}, "图片框底图2"), "2"),
+        tagged(
+            hidden(unitDef("透明标签页二_2", Kind::TransLabel, {10, 40, 100, 20}, "图片框底图2")),
+            "2"),
+        unitDef("分组框翻页", Kind::GroupBox, {1, 536, 792, 59}),
+        tagged(unitDef("超级按钮_全屏", Kind::SuperBtn, {4, 15, 40, 30}, "分组框翻页"), "7"),
+        unitDef("组合框课程选择", Kind::ComboBox, {89, 21, 60, 20}, "分组框翻页"),
+        tagged(unitDef("透明标签_提示", Kind::TransLabel, {300, 10, 40, 20}), "x"),
+        tagged(unitDef("标签_显示翻译", Kind::Label, {72, 0, 40, 24}), "1"),
+        unitDef("选择框打钩44_1", Kind::CheckBox, {56, 101, 15, 16}, "高级选择夹1", 1),
+        unitDef("编辑框10_1", Kind::EditBox, {79, 145, 16, 16}),
+        unitDef("时钟1", Kind::Timer, {}),
+        unitDef("画板1", Kind::DrawPanel, {671, 10, 118, 40}, "分组框翻页"),
+        tagged(unitDef("图片框_正确", Kind::PicBox, {0, 0, 20, 20}, "图片框底图2"), "90"),
     };
     window.units[0].pages = {"2", "4"};
     window.units[6].items = {{"Unit 1", 1}, {"Unit 2", 2}, {"单词表", 9}};
@@ -195,7 +186,7 @@ TEST_F(WindowTest, HiddenAndDisabledUnitsGetNoPresses) {
     }
     // A disabled cover over the whole page lets clicks through to the units
     // below it; enabled, it takes them.
-    UnitDef cover = unit("透明标签_遮盖", Kind::TransLabel, {0, 0, 800, 540}, "图片框底图2");
+    UnitDef cover = unitDef("透明标签_遮盖", Kind::TransLabel, {0, 0, 800, 540}, "图片框底图2");
     cover.disabled = true;
     def.units.push_back(cover);
     def.bindings.push_back({"透明标签_遮盖", Event::LeftPressed,
@@ -349,7 +340,7 @@ TEST_F(WindowTest, ShowMessageDefaultsAndButtonCodes) {
 TEST_F(WindowTest, LoadWindowRunsItsOwnLoopAndTheOpenerGoesOn) {
     WindowDef child;
     child.name = "子窗口";
-    child.units = {unit("超级按钮_关闭", Kind::SuperBtn, {10, 10, 40, 30})};
+    child.units = {unitDef("超级按钮_关闭", Kind::SuperBtn, {10, 10, 40, 30})};
     child.bindings = {{"超级按钮_关闭", Event::Clicked,
                        [](const EventArgs&) { UnloadWindow(EventUnit().window()); }}};
     std::vector<std::string> steps;
