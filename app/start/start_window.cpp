@@ -115,7 +115,7 @@ tk::WindowDef startWindow() {
         linkPanel(tk::unitDef("画板1", Kind::DrawPanel, {11, 252, 360, 28})),
         hidden(picture(tk::unitDef("图片框加载", Kind::PicBox, {376, 272, 40, 40}),
                        PictureRole::Loading)),
-        title(tk::unitDef("标签3", Kind::Label, {408, 16, 368, 48}), BookText::StartTitle),
+        title(tk::unitDef("标签3", Kind::Label, {408, 16, 360, 48}), BookText::StartTitle),
         heading(tk::unitDef("透明标签_年级1", Kind::TransLabel, {540, 77, 100, 33}), "软件说明"),
         helpText(tk::unitDef("超级编辑框软件说明", Kind::RichEdit, {424, 116, 344, 158}),
                  BookText::HelpAbout),

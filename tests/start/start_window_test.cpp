@@ -40,7 +40,7 @@ TEST_F(StartWindowTest, HoldsItsUnitsWhereTheDesignPutsThem) {
         {"超级按钮_开始学习", Kind::SuperBtn, {200, 200, 100, 40}, true},
         {"画板1", Kind::DrawPanel, {11, 252, 360, 28}, true},
         {"图片框加载", Kind::PicBox, {376, 272, 40, 40}, false},
-        {"标签3", Kind::Label, {408, 16, 368, 48}, true},
+        {"标签3", Kind::Label, {408, 16, 360, 48}, true},
         {"透明标签_年级1", Kind::TransLabel, {540, 77, 100, 33}, true},
         {"超级编辑框软件说明", Kind::RichEdit, {424, 116, 344, 158}, true},
         {"透明标签_问题", Kind::TransLabel, {548, 296, 112, 33}, true},
