@@ -1,8 +1,8 @@
 // The program: the real desktop services, the built-in book and the start
 // window. It reads no command line; closing the start window ends it.
-#include "app/start/desktop_services.h"
-#include "app/start/start_window.h"
 #include "catalogue.h"
+#include "desktop_services.h"
+#include "window_flow.h"
 
 #include <QApplication>
 

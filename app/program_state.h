@@ -1,16 +1,19 @@
 #pragma once
-// What the program keeps for its whole run, outside any one window.
+// What the program keeps for its whole run, outside any one window. The
+// screens never reach for it: their openers hand them their part.
 
-#include "unit_ref.h"
+#include "drill/drill_state.h"
+#include "reader/reader_links.h"
+#include "text.h"
 
 namespace app {
 
 struct ProgramState {
-    bool fullScreen = false;
-    int fullScreenPresses = 0;  // its parity decides the mode
-    int startLineOffset = 0;    // the start window's scrolling link line
-    int titleOffset = 0;        // the reader's scrolling title
-    tk::UnitRef loadingPicture; // the start window's 图片框加载
+    reader::DisplayMode display; // full screen and the reader's title
+    int startLineOffset = 0;     // the start window's scrolling link line
+    drill::DrillState drill;
+    tk::TextArray errorList; // the word games' misses: word, then meaning
+    int orderingStarts = 0;  // starts of the sentence-ordering game
 };
 
 ProgramState& program();

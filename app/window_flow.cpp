@@ -1,7 +1,11 @@
 #include "window_flow.h"
 
+#include "program_state.h"
+#include "reader/reader_links.h"
 #include "reader/reader_state.h"
 #include "reader/reader_window.h"
+#include "start/start_links.h"
+#include "start/start_window.h"
 #include "window.h"
 
 namespace app {
@@ -10,18 +14,29 @@ namespace {
 
 bool reopenAsked = false;
 
+void reopenReader() {
+    reopenAsked = true;
+    tk::UnloadWindow(reader::state().window.window());
+}
+
 } // namespace
+
+void connectScreens() {
+    start::setLinks({&program().startLineOffset, openReader});
+    reader::setLinks({&program().display, start::showLoading, reopenReader});
+}
+
+int runStartWindow() {
+    connectScreens();
+    tk::LoadWindow(start::startWindow(), nullptr, true);
+    return 0;
+}
 
 void openReader() {
     do {
         reopenAsked = false;
         tk::LoadWindow(reader::readerWindow());
     } while (reopenAsked);
-}
-
-void reopenReader() {
-    reopenAsked = true;
-    tk::UnloadWindow(reader::state().window.window());
 }
 
 } // namespace app

@@ -2,10 +2,11 @@
 // the start button to the reader painted, and the resident memory with the
 // start window shown. Every run is a fresh process (this binary again, in
 // its child role) doing what the program's entry does.
-#include "app/start/desktop_services.h"
-#include "app/start/start_window.h"
+#include "app/desktop_services.h"
+#include "app/window_flow.h"
 #include "catalogue.h"
 #include "resident_memory.h"
+#include "start/start_window.h"
 #include "window.h"
 
 #include <QAbstractButton>
@@ -96,7 +97,7 @@ class PaintWatch : public QObject {
 
     Clock::time_point appStart_;
     bool openReader_;
-    std::string startName_ = app::startWindow().name;
+    std::string startName_ = start::startWindow().name;
     bool startPainted_ = false;
     bool clicked_ = false;
     bool readerPainted_ = false;

@@ -1,8 +1,8 @@
 #include "hotspots.h"
 
-#include "app/program_state.h"
 #include "label_placement.h"
 #include "platform.h"
+#include "reader_links.h"
 #include "reader_state.h"
 #include "sound.h"
 #include "window.h"
@@ -16,7 +16,7 @@ void playHotspot(tk::Window& window, const tk::UnitRef& hotspot, tk::Clip clip,
     tk::StopSound();
     int areaWidth = 800;
     int areaHeight = 600;
-    if (app::program().fullScreen) {
+    if (display().fullScreen) {
         areaWidth = tk::ScreenWidth();
         areaHeight = tk::ScreenHeight();
         window.self().setWindowState(3);

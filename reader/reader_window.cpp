@@ -1,12 +1,12 @@
 #include "reader_window.h"
 
-#include "app/reader_opening.h"
-#include "app/reader_title.h"
 #include "catalogue.h"
 #include "hotspots.h"
 #include "navigation.h"
 #include "page_names.h"
+#include "reader_opening.h"
 #include "reader_state.h"
+#include "reader_title.h"
 #include "window.h"
 
 #include <functional>
@@ -103,14 +103,13 @@ class Builder {
         title.font.size = 15;
         add(std::move(title));
 
-        bind("超级按钮_全屏", Event::Clicked,
-             [](const tk::EventArgs&) { app::fullScreenClicked(); });
+        bind("超级按钮_全屏", Event::Clicked, [](const tk::EventArgs&) { fullScreenClicked(); });
         bind("超级按钮_上一页", Event::Clicked, onWindow(previousPage));
         bind("组合框课程选择", Event::SelectionChanged, onWindow(courseChosen));
         bind("超级按钮_下一页", Event::Clicked, onWindow(nextPage));
         bind("超级按钮_中文提示", Event::Clicked, onWindow(translationSwitched));
         bind("超级按钮_背单词", Event::Clicked, onWindow(openDrill));
-        bind("超级按钮_退出", Event::Clicked, [](const tk::EventArgs&) { app::exitClicked(); });
+        bind("超级按钮_退出", Event::Clicked, [](const tk::EventArgs&) { exitClicked(); });
     }
 
     void addWindowUnits() {
@@ -128,8 +127,8 @@ class Builder {
         tk::UnitDef timer = tk::unitDef("时钟1", Kind::Timer, {});
         timer.interval = 50;
         add(std::move(timer));
-        bind("时钟1", Event::Tick, onWindow(app::titleTick));
-        bind("", Event::Created, onWindow(app::readerCreated));
+        bind("时钟1", Event::Tick, onWindow(titleTick));
+        bind("", Event::Created, onWindow(readerCreated));
     }
 
   private:

@@ -1,14 +1,14 @@
 // The reader's layout: the arithmetic over numbers, then the units of a real
 // reader in normal and full-screen mode.
-#include "app/reader_layout.h"
+#include "reader/reader_layout.h"
 #include "reader_fixture.h"
 #include "unit_widgets.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
 
-using app::Point;
-using app::Scale;
+using reader::Point;
+using reader::Scale;
 using reader_tests::ReaderTest;
 
 namespace {
@@ -32,16 +32,16 @@ TEST(ReaderLayout, ScaledValuesAreTruncatedTowardZero) {
         return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
     };
     for (const Case& c : cases) {
-        const Scale scale = app::layoutScale(c.width, c.height);
-        EXPECT_TRUE(same(app::scaledRect({0, 0, 800, 540}, scale), c.page)) << c.width;
-        EXPECT_TRUE(same(app::scaledRect({1, 536, 792, 59}, scale), c.toolbar)) << c.width;
-        EXPECT_EQ(app::tickBoxCorner({106, 163, 15, 16}, scale), c.tick) << c.width;
-        EXPECT_TRUE(same(app::scaledRect({176, 72, 164, 48}, scale), c.hotspot)) << c.width;
+        const Scale scale = reader::layoutScale(c.width, c.height);
+        EXPECT_TRUE(same(reader::scaledRect({0, 0, 800, 540}, scale), c.page)) << c.width;
+        EXPECT_TRUE(same(reader::scaledRect({1, 536, 792, 59}, scale), c.toolbar)) << c.width;
+        EXPECT_EQ(reader::tickBoxCorner({106, 163, 15, 16}, scale), c.tick) << c.width;
+        EXPECT_TRUE(same(reader::scaledRect({176, 72, 164, 48}, scale), c.hotspot)) << c.width;
     }
-    EXPECT_EQ(app::scaled(-3, 1.5), -4);
-    EXPECT_EQ(app::scaledCorner({671, 10, 118, 40}, app::layoutScale(1280, 800)),
+    EXPECT_EQ(reader::scaled(-3, 1.5), -4);
+    EXPECT_EQ(reader::scaledCorner({671, 10, 118, 40}, reader::layoutScale(1280, 800)),
               (Point{1073, 13}));
-    EXPECT_EQ(app::titlePanelLeft(792, 118), 672);
+    EXPECT_EQ(reader::titlePanelLeft(792, 118), 672);
 }
 
 TEST_F(ReaderTest, NormalModeMovesTickBoxesClearsCaptionsAndRightAlignsTheTitle) {
@@ -73,7 +73,7 @@ class FullScreenLayoutTest : public ReaderTest {
     void SetUp() override {
         reader_tests::freshProgram();
         ground.platform.screen = {1280, 800};
-        app::program().fullScreen = true;
+        reader_tests::opener().display.fullScreen = true;
         window = tk::CreateWindow(reader::readerWindow());
     }
 };

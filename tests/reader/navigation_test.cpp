@@ -52,15 +52,10 @@ class NavigationTest : public ReaderTest {
 
 TEST_F(NavigationTest, OpensOnTheFirstPageWithItsListsAndTheLoadingPictureHidden) {
     reader_tests::freshProgram();
-    tk::WindowDef start;
-    start.units.push_back({});
-    start.units.back().name = "图片框加载";
-    start.units.back().kind = tk::Kind::PicBox;
-    auto startWindow = tk::CreateWindow(start);
-    app::program().loadingPicture = startWindow->unit("图片框加载");
+    reader_tests::opener().loadingShown = true;
     window = tk::CreateWindow(reader::readerWindow());
 
-    EXPECT_FALSE(app::program().loadingPicture.visible());
+    EXPECT_FALSE(reader_tests::opener().loadingShown);
     expectLessonPage(0);
     EXPECT_EQ(reader::state().english.size(), content::pageHotspots(0).size());
     EXPECT_TRUE(unit("超级按钮_上一页").disabled());

@@ -1,8 +1,8 @@
 #pragma once
 // A reader window on the test ground, freshly opened on a fresh program.
 
-#include "app/program_state.h"
 #include "catalogue.h"
+#include "reader/reader_links.h"
 #include "reader/reader_state.h"
 #include "reader/reader_window.h"
 #include "support/ground.h"
@@ -14,10 +14,24 @@
 
 namespace reader_tests {
 
+// What the reader's opener keeps and sees.
+struct Opener {
+    reader::DisplayMode display;
+    bool loadingShown = false;
+    int reopens = 0;
+};
+
+inline Opener& opener() {
+    static Opener instance;
+    return instance;
+}
+
 // A fresh program: nothing shared survives from an earlier test.
 inline void freshProgram() {
     content::loadBook();
-    app::program() = app::ProgramState{};
+    opener() = Opener{};
+    reader::setLinks({&opener().display, [](bool shown) { opener().loadingShown = shown; },
+                      [] { ++opener().reopens; }});
     reader::state() = reader::ReaderState{};
 }
 

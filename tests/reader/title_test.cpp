@@ -1,6 +1,6 @@
 // The reader's scrolling title.
-#include "app/reader_title.h"
 #include "draw_panel.h"
+#include "reader/reader_title.h"
 #include "reader_fixture.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ TEST(ReaderTitle, MovesLeftUntilItsEndMeetsThePanelEdgeThenJumpsBack) {
         {118, 100, 18, 10},   {118, 100, 19, 18},   {118, 118, 0, 10},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(app::nextTitleOffset(c.panel, c.text, c.offset), c.next)
+        EXPECT_EQ(reader::nextTitleOffset(c.panel, c.text, c.offset), c.next)
             << c.panel << " " << c.text << " " << c.offset;
     }
 }
@@ -35,22 +35,22 @@ TEST_F(ReaderTest, TitleStepsEveryFiftyMilliseconds) {
     const int width = panel->textWidth(title);
     ASSERT_GT(width, panel->width());
 
-    EXPECT_EQ(app::program().titleOffset, 0);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, 0);
     ground.clock.advance(49);
-    EXPECT_EQ(app::program().titleOffset, 0);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, 0);
     ground.clock.advance(1);
-    EXPECT_EQ(app::program().titleOffset, -1);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, -1);
     EXPECT_EQ(panel->writePosition(), QPoint(-1, 10));
     ground.clock.advance(100);
-    EXPECT_EQ(app::program().titleOffset, -3);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, -3);
 
     // The end of the run: back to 10, then left again.
-    app::program().titleOffset = panel->width() - width;
+    reader_tests::opener().display.titleOffset = panel->width() - width;
     ground.clock.advance(50);
-    EXPECT_EQ(app::program().titleOffset, 10);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, 10);
     EXPECT_EQ(panel->writePosition(), QPoint(10, 10));
     ground.clock.advance(50);
-    EXPECT_EQ(app::program().titleOffset, 9);
+    EXPECT_EQ(reader_tests::opener().display.titleOffset, 9);
     EXPECT_FALSE(panel->canvas().isNull());
 }
 

@@ -1,18 +1,18 @@
 // The start window's scrolling link line: the stepping rule alone, then the
 // two timers driving it on the real panel.
-#include "app/program_state.h"
-#include "app/start/link_line.h"
-#include "app/start/start_window.h"
 #include "catalogue.h"
 #include "draw_panel.h"
+#include "start/link_line.h"
+#include "start/start_links.h"
+#include "start/start_window.h"
 #include "support/ground.h"
 #include "window.h"
 
 #include <QColor>
 #include <gtest/gtest.h>
 
-using app::LinkDirection;
-using app::LinkStep;
+using start::LinkDirection;
+using start::LinkStep;
 using namespace testing_ground;
 
 namespace {
@@ -40,7 +40,7 @@ TEST(LinkLineStep, MovesOnePixelAndTurnsAtBothEnds) {
         {"text narrower than the panel turns at once", 0, 360, 100, L, {-1, R}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(app::stepLinkLine(c.offset, c.panelWidth, c.textWidth, c.direction), c.expected)
+        EXPECT_EQ(start::stepLinkLine(c.offset, c.panelWidth, c.textWidth, c.direction), c.expected)
             << c.what;
     }
 }
@@ -50,9 +50,9 @@ TEST(LinkLineStep, NarrowTextStaysInsideThePanel) {
     // line must still stay put near the left stop instead of running away.
     LinkStep step;
     for (int tick = 0; tick < 1000; ++tick) {
-        step = app::stepLinkLine(step.offset, 360, 100, step.direction);
+        step = start::stepLinkLine(step.offset, 360, 100, step.direction);
         ASSERT_GE(step.offset, -1) << "tick " << tick;
-        ASSERT_LE(step.offset, app::kLinkLineLeftStop) << "tick " << tick;
+        ASSERT_LE(step.offset, start::kLinkLineLeftStop) << "tick " << tick;
     }
 }
 
@@ -60,12 +60,12 @@ class LinkLineTest : public GroundTest {
   protected:
     void SetUp() override {
         content::loadBook();
-        app::program() = {};
-        window = tk::CreateWindow(app::startWindow());
+        start::setLinks({&offset, {}});
+        window = tk::CreateWindow(start::startWindow());
         panelUnit = window->unit("画板1");
         panel = qobject_cast<tk::DrawPanel*>(panelUnit.widget());
         ASSERT_NE(panel, nullptr);
-        textWidth = panel->textWidth(app::linkLineText());
+        textWidth = panel->textWidth(start::linkLineText());
         // Otherwise the line never turns.
         ASSERT_GT(textWidth, panelUnit.width());
     }
@@ -92,6 +92,7 @@ class LinkLineTest : public GroundTest {
     tk::UnitRef panelUnit;
     tk::DrawPanel* panel = nullptr;
     int textWidth = 0;
+    int offset = 0;
 };
 
 TEST_F(LinkLineTest, PlaysPingPongBetweenTheRightEdgeAndTheLeftStop) {
@@ -103,7 +104,7 @@ TEST_F(LinkLineTest, PlaysPingPongBetweenTheRightEdgeAndTheLeftStop) {
     // Leftwards, one pixel per 50 ms, until the right end meets the edge.
     for (int expected = -1; expected >= rightEnd; --expected) {
         ground.clock.advance(50);
-        ASSERT_EQ(app::program().startLineOffset, expected);
+        ASSERT_EQ(offset, expected);
         ASSERT_EQ(panel->writePosition(), QPoint(expected, 4));
         if (expected > rightEnd) {
             ASSERT_EQ(leftInterval(), 50) << "turned early at " << expected;
@@ -116,7 +117,7 @@ TEST_F(LinkLineTest, PlaysPingPongBetweenTheRightEdgeAndTheLeftStop) {
     // Rightwards until it starts 5 pixels from the left edge.
     for (int expected = rightEnd + 1; expected <= 5; ++expected) {
         ground.clock.advance(50);
-        ASSERT_EQ(app::program().startLineOffset, expected);
+        ASSERT_EQ(offset, expected);
         if (expected < 5) {
             ASSERT_EQ(rightInterval(), 50) << "turned early at " << expected;
         }
@@ -128,7 +129,7 @@ TEST_F(LinkLineTest, PlaysPingPongBetweenTheRightEdgeAndTheLeftStop) {
 
     // And off to the left again.
     ground.clock.advance(50);
-    EXPECT_EQ(app::program().startLineOffset, 4);
+    EXPECT_EQ(offset, 4);
 }
 
 TEST_F(LinkLineTest, PressingTheLineOpensTheDownloadPage) {
@@ -140,8 +141,8 @@ TEST_F(LinkLineTest, PressingTheLineOpensTheDownloadPage) {
 }
 
 TEST_F(LinkLineTest, ShowsTheLinkTextFollowedByTheAddress) {
-    EXPECT_EQ(tk::toUtf8(app::linkLineText()),
-              "其他年级及版本软件下载" + tk::toUtf8(app::linkAddress()));
+    EXPECT_EQ(tk::toUtf8(start::linkLineText()),
+              "其他年级及版本软件下载" + tk::toUtf8(start::linkAddress()));
 }
 
 } // namespace

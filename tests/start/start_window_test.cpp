@@ -1,10 +1,10 @@
 // The start window on real widgets: its units and texts, what its created
 // handler sets, the start button opening the reader, and the program ending
 // when the window closes.
-#include "app/program_state.h"
-#include "app/start/start_window.h"
 #include "catalogue.h"
 #include "qtext.h"
+#include "start/start_links.h"
+#include "start/start_window.h"
 #include "support/ground.h"
 #include "unit_widgets.h"
 #include "window.h"
@@ -23,8 +23,10 @@ class StartWindowTest : public GroundTest {
   protected:
     void SetUp() override {
         content::loadBook();
-        app::program() = {};
+        start::setLinks({&lineOffset, {}});
     }
+
+    int lineOffset = 0;
 };
 
 TEST_F(StartWindowTest, HoldsItsUnitsWhereTheDesignPutsThem) {
@@ -46,7 +48,7 @@ TEST_F(StartWindowTest, HoldsItsUnitsWhereTheDesignPutsThem) {
         {"透明标签_问题", Kind::TransLabel, {548, 296, 112, 33}, true},
         {"超级编辑框常见问题", Kind::RichEdit, {424, 337, 344, 215}, true},
     };
-    const auto window = tk::CreateWindow(app::startWindow());
+    const auto window = tk::CreateWindow(start::startWindow());
     EXPECT_EQ(window->size(), QSize(800, 600));
     for (const Case& c : cases) {
         const tk::UnitRef unit = window->unit(c.name);
@@ -83,7 +85,7 @@ TEST_F(StartWindowTest, ShowsTheTitleHeadingsAndHelpTexts) {
         {"透明标签_年级1", "软件说明"},
         {"透明标签_问题", "常见问题"},
     };
-    const auto window = tk::CreateWindow(app::startWindow());
+    const auto window = tk::CreateWindow(start::startWindow());
     for (const Case& c : cases) {
         ASSERT_FALSE(c.shown.empty()) << c.name;
         EXPECT_EQ(qobject_cast<QLabel*>(window->unit(c.name).widget())->text().toStdString(),
@@ -109,7 +111,7 @@ TEST_F(StartWindowTest, ShowsTheTitleHeadingsAndHelpTexts) {
 }
 
 TEST_F(StartWindowTest, CreatedHandlerFormatsTheHelpAndPlacesTheStartButton) {
-    const auto window = tk::CreateWindow(app::startWindow());
+    const auto window = tk::CreateWindow(start::startWindow());
     tk::Font song;
     song.size = 10;
     const QStringList songFamilies = tk::toQFont(song).families();
@@ -131,60 +133,28 @@ TEST_F(StartWindowTest, CreatedHandlerFormatsTheHelpAndPlacesTheStartButton) {
     const tk::UnitRef button = window->unit("超级按钮_开始学习");
     EXPECT_TRUE(button.visible());
     EXPECT_EQ(button.widget()->geometry(), QRect(200, 200, 100, 40));
-    EXPECT_EQ(app::program().loadingPicture, window->unit("图片框加载"));
 }
 
-// Records when a widget is shown, in the order of a shared log.
-class ShowLog : public QObject {
-  public:
-    explicit ShowLog(std::vector<std::string>& log, std::string what)
-        : log_(log), what_(std::move(what)) {}
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            log_.push_back(what_);
-        }
-        return false;
-    }
-
-  private:
-    std::vector<std::string>& log_;
-    std::string what_;
-};
-
-TEST_F(StartWindowTest, StartButtonShowsTheLoadingPictureThenOpensTheReader) {
-    const auto window = tk::CreateWindow(app::startWindow());
-    std::vector<std::string> log;
-    ShowLog loadingShown(log, "loading shown");
-    window->unit("图片框加载").widget()->installEventFilter(&loadingShown);
-    bool loadingHiddenInReader = false;
-    ground.platform.insideNextWindow.push_back([&](tk::Window& reader) {
-        log.push_back(&reader == window.get() ? "start window again" : "reader open");
-        loadingHiddenInReader = !app::program().loadingPicture.visible();
-        EXPECT_TRUE(reader.isModal());
-        tk::UnloadWindow(&reader);
-    });
-
-    click(window->unit("超级按钮_开始学习"));
-
-    EXPECT_EQ(log, (std::vector<std::string>{"loading shown", "reader open"}));
-    EXPECT_TRUE(loadingHiddenInReader) << "the reader leaves the loading picture up";
-    EXPECT_TRUE(ground.platform.insideNextWindow.empty());
-    // Back on the start window once the reader has closed.
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(ground.platform.endCodes.empty());
+TEST_F(StartWindowTest, ShowsAndHidesItsLoadingPictureForTheReader) {
+    const auto window = tk::CreateWindow(start::startWindow());
+    const tk::UnitRef loading = window->unit("图片框加载");
+    start::showLoading(true);
+    EXPECT_TRUE(loading.visible());
+    start::showLoading(false);
+    EXPECT_FALSE(loading.visible());
 }
 
-TEST_F(StartWindowTest, ClosingTheStartWindowEndsTheProgramWithZero) {
-    std::string opened;
-    ground.platform.insideNextWindow.push_back([&](tk::Window& start) {
-        opened = start.name();
-        start.close();
-    });
-    EXPECT_EQ(app::runStartWindow(), 0);
-    EXPECT_EQ(opened, "启动窗口");
-    EXPECT_TRUE(ground.platform.endCodes.empty());
+TEST_F(StartWindowTest, StartButtonShowsTheLoadingPictureAndAsksForTheReader) {
+    int asked = 0;
+    bool loadingShownWhenAsked = false;
+    const auto window = tk::CreateWindow(start::startWindow());
+    start::setLinks({&lineOffset, [&] {
+                         ++asked;
+                         loadingShownWhenAsked = window->unit("图片框加载").visible();
+                     }});
+    testing_ground::click(window->unit("超级按钮_开始学习"));
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(loadingShownWhenAsked);
 }
 
 } // namespace

@@ -5,7 +5,7 @@ namespace tk {
 class Window;
 }
 
-namespace app {
+namespace reader {
 
 // The title's next write position: one pixel further left while its right
 // end is still beyond the panel's right edge, else back to 10.
@@ -14,4 +14,4 @@ int nextTitleOffset(int panelWidth, int textWidth, int offset);
 // One tick of the title timer: redraws the title one step on.
 void titleTick(tk::Window& window);
 
-} // namespace app
+} // namespace reader

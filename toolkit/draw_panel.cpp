@@ -5,8 +5,8 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 namespace tk {
 

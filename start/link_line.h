@@ -5,7 +5,7 @@
 
 #include "text.h"
 
-namespace app {
+namespace start {
 
 enum class LinkDirection { Left, Right };
 
@@ -32,4 +32,4 @@ void tickLinkLineLeft();
 void tickLinkLineRight();
 void openLinkAddress();
 
-} // namespace app
+} // namespace start

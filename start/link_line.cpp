@@ -1,14 +1,14 @@
-#include "app/start/link_line.h"
+#include "link_line.h"
 
-#include "app/program_state.h"
 #include "catalogue.h"
 #include "draw_panel.h"
 #include "platform.h"
 #include "qtext.h"
 #include "services.h"
+#include "start_links.h"
 #include "window.h"
 
-namespace app {
+namespace start {
 
 namespace {
 
@@ -35,9 +35,9 @@ void tickLinkLine(LinkDirection direction) {
     const tk::Text text = linkLineText();
     const int width = panel->textWidth(text);
     panel->clear();
-    ProgramState& state = program();
-    const LinkStep step = stepLinkLine(state.startLineOffset, panelUnit.width(), width, direction);
-    state.startLineOffset = step.offset;
+    int& offset = lineOffset();
+    const LinkStep step = stepLinkLine(offset, panelUnit.width(), width, direction);
+    offset = step.offset;
     panel->setWritePosition(step.offset, kTextTop);
     panel->write(text);
     if (step.direction != direction) {
@@ -79,4 +79,4 @@ void openLinkAddress() {
     }
 }
 
-} // namespace app
+} // namespace start

@@ -6,13 +6,14 @@ namespace tk {
 class Window;
 }
 
-namespace app {
+namespace reader {
 
 // The reader window was created: page 0 with its lists, translation on,
-// the start window's loading picture hidden, laid out for the mode.
+// the opener's loading picture hidden, laid out for the mode.
 void readerCreated(tk::Window& window);
-// Switches between normal and full-screen mode by re-creating the reader.
+// Switches between normal and full-screen mode by having the opener create
+// the reader again.
 void fullScreenClicked();
 void exitClicked();
 
-} // namespace app
+} // namespace reader

@@ -1,16 +1,21 @@
-#include "app/start/start_window.h"
+#include "start_window.h"
 
-#include "app/program_state.h"
-#include "app/start/link_line.h"
-#include "app/window_flow.h"
 #include "catalogue.h"
+#include "link_line.h"
+#include "start_links.h"
 #include "window.h"
 
-namespace app {
+namespace start {
 
 namespace {
 
 using tk::Kind;
+
+// The loading picture of the open start window.
+tk::UnitRef& loadingPicture() {
+    static tk::UnitRef loading;
+    return loading;
+}
 
 constexpr int kLinkTextColour = tk::Rgb(0, 70, 200);
 // The colour of the background picture behind the link line.
@@ -86,17 +91,18 @@ void created() {
     tk::UnitRef button = window->unit("超级按钮_开始学习");
     button.setGeometry(200, 200, 100, 40);
     button.setVisible(true);
-    program().loadingPicture = window->unit("图片框加载");
+    loadingPicture() = window->unit("图片框加载");
 }
 
 void startLearning() {
-    tk::UnitRef loading = program().loadingPicture;
-    loading.setVisible(true);
+    showLoading(true);
     // Painted now: the reader is built before the loop runs again.
-    if (QWidget* widget = loading.widget()) {
+    if (QWidget* widget = loadingPicture().widget()) {
         widget->repaint();
     }
-    openReader();
+    if (links().openReader) {
+        links().openReader();
+    }
 }
 
 } // namespace
@@ -135,9 +141,8 @@ tk::WindowDef startWindow() {
     return window;
 }
 
-int runStartWindow() {
-    tk::LoadWindow(startWindow(), nullptr, true);
-    return 0;
+void showLoading(bool shown) {
+    loadingPicture().setVisible(shown);
 }
 
-} // namespace app
+} // namespace start

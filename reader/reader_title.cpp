@@ -2,10 +2,10 @@
 
 #include "catalogue.h"
 #include "draw_panel.h"
-#include "program_state.h"
+#include "reader_links.h"
 #include "window.h"
 
-namespace app {
+namespace reader {
 
 int nextTitleOffset(int panelWidth, int textWidth, int offset) {
     return (panelWidth - textWidth) - offset < 0 ? offset - 1 : 10;
@@ -19,10 +19,10 @@ void titleTick(tk::Window& window) {
     const tk::Text title = content::bookText(content::BookText::ReaderTitle);
     const int width = panel->textWidth(title);
     panel->clear();
-    int& offset = program().titleOffset;
+    int& offset = display().titleOffset;
     offset = nextTitleOffset(panel->width(), width, offset);
     panel->setWritePosition(offset, 10);
     panel->write(title);
 }
 
-} // namespace app
+} // namespace reader

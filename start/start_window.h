@@ -4,12 +4,11 @@
 
 #include "unit_def.h"
 
-namespace app {
+namespace start {
 
 tk::WindowDef startWindow();
 
-// Opens the start window, modal, and returns the program's exit code once
-// the child has closed it.
-int runStartWindow();
+// Shows or hides the loading picture of the open start window.
+void showLoading(bool shown);
 
-} // namespace app
+} // namespace start

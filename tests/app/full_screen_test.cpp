@@ -1,8 +1,10 @@
 // Full screen: the reader is closed and opened again by its opener, at the
 // screen's size, and back, without one more loop per toggle.
+#include "app/program_state.h"
 #include "app/window_flow.h"
 #include "reader/page_names.h"
-#include "reader_fixture.h"
+#include "reader/reader_fixture.h"
+#include "start/start_window.h"
 
 #include <QThread>
 #include <gtest/gtest.h>
@@ -15,14 +17,11 @@ class FullScreenTest : public testing_ground::GroundTest {
   protected:
     void SetUp() override {
         reader_tests::freshProgram();
+        app::program() = app::ProgramState{};
+        app::connectScreens();
         ground.platform.screen = {1280, 800};
-        tk::WindowDef start;
-        start.units.push_back({});
-        start.units.back().name = "图片框加载";
-        start.units.back().kind = tk::Kind::PicBox;
-        start.units.back().visible = false;
-        startWindow = tk::CreateWindow(start);
-        app::program().loadingPicture = startWindow->unit("图片框加载");
+        startWindow = tk::CreateWindow(start::startWindow());
+        loading() = startWindow->unit("图片框加载");
     }
 
     struct Seen {
@@ -43,9 +42,16 @@ class FullScreenTest : public testing_ground::GroundTest {
         seen.pagesHeight = w.unit("高级选择夹1").height();
         seen.caption = testing_ground::captionOf(w.unit("超级按钮_全屏"));
         seen.translation = reader::state().translation;
-        seen.loadingShown = app::program().loadingPicture.visible();
+        seen.loadingShown = loadingShown();
         return seen;
     }
+
+    // The start window's loading picture.
+    static tk::UnitRef& loading() {
+        static tk::UnitRef picture;
+        return picture;
+    }
+    static bool loadingShown() { return loading().visible(); }
 
     std::unique_ptr<tk::Window> startWindow;
 };
@@ -90,20 +96,20 @@ TEST_F(FullScreenTest, TwiceComesBackToNormalModeOnPageZero) {
     for (const Seen& s : seen) {
         EXPECT_FALSE(s.loadingShown);
     }
-    EXPECT_EQ(app::program().fullScreenPresses, 2);
-    EXPECT_FALSE(app::program().fullScreen);
+    EXPECT_EQ(app::program().display.fullScreenPresses, 2);
+    EXPECT_FALSE(app::program().display.fullScreen);
     EXPECT_TRUE(reader::state().window.isEmpty());
 }
 
 TEST_F(FullScreenTest, EachToggleShowsTheLoadingPictureAndNestsNoLoop) {
-    std::vector<bool> loadingShown;
+    std::vector<bool> shownAfterToggle;
     std::vector<int> loopLevels;
     auto& scripts = ground.platform.insideNextWindow;
     for (int toggle = 0; toggle < 4; ++toggle) {
         scripts.push_back([&](tk::Window& w) {
             loopLevels.push_back(QThread::currentThread()->loopLevel());
             testing_ground::click(w.unit("超级按钮_全屏"));
-            loadingShown.push_back(app::program().loadingPicture.visible());
+            shownAfterToggle.push_back(loadingShown());
         });
     }
     scripts.push_back([&](tk::Window& w) {
@@ -112,11 +118,11 @@ TEST_F(FullScreenTest, EachToggleShowsTheLoadingPictureAndNestsNoLoop) {
     });
     const int outside = QThread::currentThread()->loopLevel();
     app::openReader();
-    EXPECT_EQ(loadingShown, std::vector<bool>(4, true));
+    EXPECT_EQ(shownAfterToggle, std::vector<bool>(4, true));
     EXPECT_EQ(loopLevels, std::vector<int>(5, outside + 1));
-    EXPECT_EQ(app::program().fullScreenPresses, 4);
-    EXPECT_FALSE(app::program().fullScreen);
-    EXPECT_FALSE(app::program().loadingPicture.visible());
+    EXPECT_EQ(app::program().display.fullScreenPresses, 4);
+    EXPECT_FALSE(app::program().display.fullScreen);
+    EXPECT_FALSE(loadingShown());
 }
 
 TEST_F(FullScreenTest, HotspotPressesMaximiseAgainAndPlaceForTheScreen) {

@@ -10,7 +10,7 @@ namespace tk {
 class Window;
 }
 
-namespace app {
+namespace reader {
 
 struct Scale {
     double x = 1;
@@ -37,4 +37,4 @@ int titlePanelLeft(int toolbarWidth, int panelWidth);
 // Lays the reader out for the mode the program is in.
 void layOutReader(tk::Window& window);
 
-} // namespace app
+} // namespace reader

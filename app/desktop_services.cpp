@@ -1,4 +1,4 @@
-#include "app/start/desktop_services.h"
+#include "desktop_services.h"
 
 namespace app {
 

@@ -1,12 +1,12 @@
 #include "reader_layout.h"
 
 #include "platform.h"
-#include "program_state.h"
+#include "reader_links.h"
 #include "window.h"
 
 #include <string_view>
 
-namespace app {
+namespace reader {
 
 using tk::operator""_gbk;
 
@@ -58,7 +58,7 @@ int titlePanelLeft(int toolbarWidth, int panelWidth) {
 }
 
 void layOutReader(tk::Window& window) {
-    const bool fullScreen = program().fullScreen;
+    const bool fullScreen = display().fullScreen;
     const int width = fullScreen ? tk::ScreenWidth() : 800;
     const int height = fullScreen ? tk::ScreenHeight() : 600;
     tk::UnitRef fullScreenButton = window.unit("超级按钮_全屏");
@@ -112,4 +112,4 @@ void layOutReader(tk::Window& window) {
     title.setLeft(titlePanelLeft(toolbar.width(), title.width()));
 }
 
-} // namespace app
+} // namespace reader

@@ -1,0 +1,28 @@
+#include "reader_links.h"
+
+namespace reader {
+
+namespace {
+
+ReaderLinks& current() {
+    static ReaderLinks instance;
+    return instance;
+}
+
+} // namespace
+
+void setLinks(ReaderLinks links) {
+    current() = std::move(links);
+}
+
+const ReaderLinks& links() {
+    return current();
+}
+
+DisplayMode& display() {
+    static DisplayMode own;
+    DisplayMode* given = current().display;
+    return given ? *given : own;
+}
+
+} // namespace reader

@@ -1,0 +1,29 @@
+#pragma once
+// What the reader needs from the program that opens it: the display mode,
+// which outlives every reader, and the ways back to its opener. The opener
+// sets them before it creates the reader.
+
+#include <functional>
+
+namespace reader {
+
+struct DisplayMode {
+    bool fullScreen = false;
+    int fullScreenPresses = 0; // its parity decides the mode
+    int titleOffset = 0;       // the scrolling title's write position
+};
+
+struct ReaderLinks {
+    DisplayMode* display = nullptr;
+    // The opener's loading picture, up while a reader is being built.
+    std::function<void(bool shown)> showLoading;
+    // Closes the reader and has the opener create it anew.
+    std::function<void()> reopen;
+};
+
+void setLinks(ReaderLinks links);
+const ReaderLinks& links();
+// The opener's display mode; one of the reader's own until an opener sets it.
+DisplayMode& display();
+
+} // namespace reader
