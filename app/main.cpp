@@ -10,6 +10,9 @@ int main(int, char** argv) {
     // Qt is given the program's name alone, so it takes no options either.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
+    // The program ends when the start window's loop returns or at the exit
+    // button, never because no window happens to be shown between two.
+    QApplication::setQuitOnLastWindowClosed(false);
     const app::DesktopServices services;
     content::loadBook();
     return app::runStartWindow();

@@ -267,6 +267,8 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
         widget->setGeometry(d.rect.left, d.rect.top, d.rect.width, d.rect.height);
         widget->installEventFilter(this);
         widget->setMouseTracking(true);
+        // A press or move belongs to the unit under the pointer alone.
+        widget->setAttribute(Qt::WA_NoMousePropagation);
         if (d.cursor == Cursor::Hand) {
             widget->setCursor(Qt::PointingHandCursor);
         }
@@ -393,8 +395,9 @@ void Window::startDrag(int index) {
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-        type != QEvent::MouseButtonRelease && type != QEvent::KeyPress) {
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+        type != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -421,7 +424,9 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     EventArgs args{at.x(), at.y(), mouseKeys(*mouse), 0};
-    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    // A quick second press comes as a double click: to a child it is a press.
+    const bool pressed = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (pressed && mouse->button() == Qt::LeftButton) {
         const QPointer<QWidget> alive(widget);
         dispatch(index, Event::LeftPressed, args);
         if (dragIndex_ == index && alive) {
@@ -461,8 +466,10 @@ UnitRef Window::clone(int sourceIndex, int containerIndex) {
     return UnitRef(this, addUnit(copy, container));
 }
 
-std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent) {
+std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent, bool modal) {
     auto window = std::make_unique<Window>(definition, parent);
+    // Qt takes the modality only from a window not yet shown.
+    window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     window->dispatch(Window::kSelf, Event::Created);
     if (!window->isClosing()) {
         window->show();
@@ -474,11 +481,10 @@ std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent
 }
 
 bool LoadWindow(const WindowDef& definition, Window* parent, bool modal) {
-    std::unique_ptr<Window> window = CreateWindow(definition, parent);
+    std::unique_ptr<Window> window = CreateWindow(definition, parent, modal);
     if (window->isClosing()) {
         return true;
     }
-    window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     if (!modal) {
         QObject::connect(window.get(), &Window::closed, window.get(), &QObject::deleteLater);
         window.release();

@@ -85,8 +85,9 @@ bool LoadWindow(const WindowDef& definition, Window* parent = nullptr, bool moda
 void UnloadWindow(Window* window);
 
 // Creates and shows a window without entering its loop: for tests and for
-// LoadWindow itself.
-std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent = nullptr);
+// LoadWindow itself. A modal one blocks input to every other window.
+std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent = nullptr,
+                                     bool modal = false);
 
 // Unit services.
 UnitRef EventUnit();

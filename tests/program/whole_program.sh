@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole program on a virtual display: start window, start button, reader,
-# one hotspot press heard through SDL's disk audio driver, and the exit
-# button. Screenshots go to <out>/screenshots for review.
+# the start window blocked behind it, one hotspot press heard through SDL's
+# disk audio driver, and the exit button. Screenshots go to <out>/screenshots for review.
 # Usage: whole_program.sh <pellora-english> <out-dir>   (on a display: see on_virtual_display.sh)
 set -euo pipefail
 
@@ -82,6 +82,31 @@ sleep 1.5
 [ -s "$audio" ] || fail "SDL wrote no audio file"
 before=$(stat -c %s "$audio")
 [ "$(loud_bytes_before "$audio" "$before")" -eq 0 ] || fail "sound before any hotspot was pressed"
+
+# Visible 800x600 windows of the program.
+count_windows() {
+    local id n=0
+    for id in $(windows); do
+        if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+            n=$((n + 1))
+        fi
+    done
+    echo "$n"
+}
+
+# The start window behind the reader takes no input: with the reader moved
+# aside to uncover its start button, clicks on that button open nothing.
+place=$(timeout 5 xdotool getwindowgeometry "$reader" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+timeout 10 xdotool windowmove "$reader" 700 700
+sleep 0.5
+for _ in 1 2 3; do
+    timeout 10 xdotool mousemove --window "$start" 250 220 click 1
+done
+sleep 1.5
+[ "$(count_windows)" -eq 2 ] || fail "a click on the start window behind the reader opened a window"
+# shellcheck disable=SC2086
+timeout 10 xdotool windowmove "$reader" $place
+sleep 0.5
 
 # The heading of book page 2: 176,72 164x48 in the page box, which starts at
 # the reader's client origin.

@@ -89,6 +89,14 @@ void clickAt(tk::Window& window, QPoint at) {
         handle, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
+void moveAt(tk::Window& window, QPoint at) {
+    if (QWindow* handle = window.windowHandle()) {
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            handle, QPointF(at), handle->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+            QEvent::MouseMove);
+    }
+}
+
 void settle() {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();

@@ -45,6 +45,9 @@ void moveMouse(tk::UnitRef unit, int x, int y);
 // Left button down and up at a point of the window, delivered as the
 // desktop would: to whatever unit lies there.
 void clickAt(tk::Window& window, QPoint at);
+// The mouse moves to a point of the window, no button held, as the desktop
+// reports it.
+void moveAt(tk::Window& window, QPoint at);
 // Types UTF-8 text into the focused unit, key by key.
 void type(tk::UnitRef unit, const std::string& utf8);
 void pressKey(tk::UnitRef unit, int qtKey);

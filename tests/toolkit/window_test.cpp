@@ -202,6 +202,46 @@ TEST_F(WindowTest, HiddenAndDisabledUnitsGetNoPresses) {
     EXPECT_EQ(pressed, (std::vector<std::string>{"透明标签页二_1@40,10", "cover"}));
 }
 
+TEST_F(WindowTest, PressesAndMovesReachOnlyTheUnitUnderThePointer) {
+    WindowDef def;
+    def.units = {unitDef("画板1", Kind::DrawPanel, {0, 0, 400, 300}),
+                 unitDef("进度条1", Kind::ProcessBar, {10, 10, 100, 20}, "画板1"),
+                 unitDef("透明标签1", Kind::TransLabel, {10, 50, 100, 20}, "画板1")};
+    std::vector<std::string> seen;
+    for (const char* name : {"画板1", "进度条1", "透明标签1"}) {
+        for (const Event event : {Event::LeftPressed, Event::MouseMoved}) {
+            def.bindings.push_back({name, event, [&seen, name, event](const EventArgs& a) {
+                                        seen.push_back(
+                                            std::string(name) +
+                                            (event == Event::LeftPressed ? " press " : " move ") +
+                                            std::to_string(a.x) + "," + std::to_string(a.y));
+                                    }});
+        }
+    }
+    auto window = CreateWindow(def);
+    struct Case {
+        QPoint at;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {{20, 15}, {"进度条1 move 10,5", "进度条1 press 10,5"}},
+        {{30, 60}, {"透明标签1 move 20,10", "透明标签1 press 20,10"}},
+        {{200, 200}, {"画板1 move 200,200", "画板1 press 200,200"}},
+    };
+    for (const Case& c : cases) {
+        seen.clear();
+        moveAt(*window, c.at);
+        clickAt(*window, c.at);
+        EXPECT_EQ(seen, c.expected) << c.at.x() << "," << c.at.y();
+    }
+    // The second press of a double click is a press too.
+    moveAt(*window, {30, 60});
+    seen.clear();
+    clickAt(*window, {30, 60});
+    clickAt(*window, {30, 60});
+    EXPECT_EQ(seen, (std::vector<std::string>(2, "透明标签1 press 20,10")));
+}
+
 TEST_F(WindowTest, EditBoxReportsEveryChangeAndEnter) {
     WindowDef def = sampleWindow();
     std::vector<std::string> contents;
@@ -358,6 +398,44 @@ TEST_F(WindowTest, LoadWindowRunsItsOwnLoopAndTheOpenerGoesOn) {
     });
     click(window->unit("超级按钮_全屏"));
     EXPECT_EQ(steps, (std::vector<std::string>{"open", "inside 子窗口", "back"}));
+}
+
+TEST_F(WindowTest, AModalWindowBlocksInputToTheWindowsBehindIt) {
+    WindowDef child;
+    child.name = "子窗口";
+    WindowDef opener;
+    opener.name = "启动窗口";
+    opener.units = {unitDef("超级按钮_打开", Kind::SuperBtn, {10, 10, 100, 40}),
+                    unitDef("透明标签1", Kind::TransLabel, {10, 100, 100, 40})};
+    int opened = 0;
+    int pressedBehind = 0;
+    opener.bindings = {
+        {"超级按钮_打开", Event::Clicked,
+         [&](const EventArgs&) {
+             // Only once: a click that got through must fail the test, not hang it.
+             if (++opened == 1) {
+                 LoadWindow(child, nullptr, true);
+             }
+         }},
+        {"透明标签1", Event::LeftPressed, [&](const EventArgs&) { ++pressedBehind; }}};
+    auto window = CreateWindow(opener);
+    QWidget* modalInside = nullptr;
+    ground.platform.insideNextWindow.push_back([&](Window& shown) {
+        modalInside = QApplication::activeModalWidget();
+        for (int i = 0; i < 5; ++i) {
+            clickAt(*window, QPoint(60, 30));
+            clickAt(*window, QPoint(60, 120));
+        }
+        UnloadWindow(&shown);
+    });
+    clickAt(*window, QPoint(60, 30));
+    EXPECT_NE(modalInside, nullptr);
+    EXPECT_NE(modalInside, window.get());
+    EXPECT_EQ(opened, 1) << "the window behind the modal one opened it again";
+    EXPECT_EQ(pressedBehind, 0);
+    // Back to the opener once the modal window has gone.
+    clickAt(*window, QPoint(60, 120));
+    EXPECT_EQ(pressedBehind, 1);
 }
 
 TEST_F(WindowTest, EndProgramGoesToThePlatform) {
