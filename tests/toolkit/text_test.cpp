@@ -102,6 +102,11 @@ TEST(text, FindMatchesOnlyAtCharacterStarts) {
         {"not across two characters", kShuo + kShuo, "\x66\xD5", 1, false, -1},
         {"start on a trail byte", "中a中a"_gbk, "a", 2, false, 3},
         {"start on a trail byte of Chinese", "中文"_gbk, "文"_gbk, 2, false, 3},
+        // 80 (the euro sign) and FF are single bytes: what follows is a
+        // character of its own.
+        {"after the euro sign", "€a"_gbk, "a", 1, false, 2},
+        {"after the euro sign ignoring case", "€A"_gbk, "a", 1, true, 2},
+        {"after FF", Text("\xFF") + "a", "a", 1, false, 2},
         // An empty sought text is found at the first character start at or
         // after start; the end of the text counts as one.
         {"empty sought", "abc", "", 1, false, 1},
@@ -171,6 +176,9 @@ TEST(text, CompareOrdersBytes) {
         {"中"_gbk, "中"_gbk, false, 0},
         {kQin, kDi, false, -1},
         {"x"_gbk + kDi, "X"_gbk + kQin, false, 1},
+        // The letter after the euro sign is no trail byte: it folds.
+        {"€A"_gbk, "€a"_gbk, false, 0},
+        {Text("\xFF") + "A", Text("\xFF") + "a", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(tk::toUtf8(c.a) + " vs " + tk::toUtf8(c.b));
@@ -202,6 +210,7 @@ TEST(text, TrimRemovesAsciiAndFullWidthSpaces) {
         {"trail byte A1 then a lone A1", "a" + kXiao + "\xA1", "a" + kXiao + "\xA1"},
         // 小、 holds A1 A1 across its two characters.
         {"A1 A1 across characters", " " + kXiao + "、"_gbk, kXiao + "、"_gbk},
+        {"space after the euro sign", " €  "_gbk, "€"_gbk},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -339,6 +348,8 @@ TEST(text, SplitTextFollowsTheLineRule) {
         // 東 ends in '|': "||" must not match from its trail byte.
         {"delimiter starting with a trail byte", kDong + "|B||C", "||", 0, {kDong + "|B", "C"}},
         {"Chinese delimiter", "苹果，梨，"_gbk, "，"_gbk, 0, {"苹果"_gbk, "梨"_gbk}},
+        {"CR LF after the euro sign", "€\r\n€"_gbk, "\r\n", 0, {"€"_gbk, "€"_gbk}},
+        {"CR LF after FF", Text("\xFF\r\n") + "a", "\r\n", 0, {"\xFF", "a"}},
     };
     for (const SplitCase& c : cases) {
         SCOPED_TRACE(c.name);
