@@ -10,10 +10,6 @@ namespace tk {
 
 namespace {
 
-bool isLeadByte(char c) {
-    return static_cast<unsigned char>(c) >= 0x80;
-}
-
 // Bytes of the character at i: a lead byte and its trail byte are one
 // character; a lead byte at the very end stands alone.
 std::size_t charWidth(std::string_view text, std::size_t i) {

@@ -12,6 +12,13 @@ namespace tk {
 using Text = std::string;
 using TextArray = std::vector<Text>;
 
+// Lead bytes run from 81 to FE, as in code page 936; 80 (the euro sign) and
+// FF stand alone.
+constexpr bool isLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
 // GBK text of a UTF-8 literal: "全屏"_gbk.
 Text operator""_gbk(const char* utf8, std::size_t size);
 Text toGbk(std::string_view utf8);
