@@ -31,13 +31,11 @@ void addFonts(std::vector<fs::path>& files) {
     if (config == nullptr) {
         return;
     }
-    for (const FcSetName which : {FcSetSystem, FcSetApplication}) {
-        const FcFontSet* set = FcConfigGetFonts(config, which);
-        for (int k = 0; set != nullptr && k < set->nfont; ++k) {
-            FcChar8* file = nullptr;
-            if (FcPatternGetString(set->fonts[k], FC_FILE, 0, &file) == FcResultMatch) {
-                files.emplace_back(reinterpret_cast<const char*>(file));
-            }
+    const FcFontSet* set = FcConfigGetFonts(config, FcSetSystem);
+    for (int k = 0; set != nullptr && k < set->nfont; ++k) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(set->fonts[k], FC_FILE, 0, &file) == FcResultMatch) {
+            files.emplace_back(reinterpret_cast<const char*>(file));
         }
     }
     FcConfigDestroy(config);
