@@ -1,6 +1,6 @@
 // The book maker's pictures: the page-70 word layout, fitted text, items
 // drawn inside their hotspots, the GIF writer, the picture files and their
-// cache, on a small book built here.
+// cache keyed on what draws them, on a small book built here.
 #include "pictures.h"
 #include "pictures_draw.h"
 #include "pictures_gif.h"
@@ -9,10 +9,14 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
 #include <set>
 
 namespace {
@@ -379,7 +383,7 @@ class RenderedBook : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::path(dir_.path().toStdString());
-        options_ = {root_ / "out", root_ / "cache"};
+        options_ = {root_ / "out", root_ / "cache", "maker A"};
         book_ = fixtureBook();
         page70_ = layoutPage70(book_);
         std::string error;
@@ -443,6 +447,117 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page02.jpg"), bytesOf(page2));
     EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page04.jpg"), bytesOf(page4));
     EXPECT_TRUE(fs::exists(options_.outDir / "pictures" / "drill_background.jpg"));
+}
+
+// The key beside every picture of a cache, by picture.
+std::map<std::string, std::string> keysIn(const fs::path& cache) {
+    std::map<std::string, std::string> keys;
+    for (const auto& entry : fs::recursive_directory_iterator(cache)) {
+        if (entry.path().extension() == ".sha1") {
+            keys[fs::relative(entry.path(), cache).string()] = bytesOf(entry.path());
+        }
+    }
+    return keys;
+}
+
+TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
+    const std::map<std::string, std::string> first = keysIn(options_.cacheDir);
+    ASSERT_EQ(first.size(), 4 + 13 + buttonFaces().size());
+    std::string error;
+    PictureOptions same = options_;
+    same.cacheDir = root_ / "same-cache";
+    ASSERT_TRUE(renderPictures(book_, page70_, same, error)) << error;
+    EXPECT_EQ(keysIn(same.cacheDir), first);
+
+    PictureOptions other = options_;
+    other.cacheDir = root_ / "other-cache";
+    other.drawing = "maker B";
+    ASSERT_TRUE(renderPictures(book_, page70_, other, error)) << error;
+    const std::map<std::string, std::string> second = keysIn(other.cacheDir);
+    ASSERT_EQ(second.size(), first.size());
+    for (const auto& [picture, key] : first) {
+        EXPECT_NE(second.at(picture), key) << picture;
+    }
+
+    // Without it the key would say nothing of the drawing.
+    other.drawing.clear();
+    EXPECT_FALSE(renderPictures(book_, page70_, other, error));
+    EXPECT_NE(error.find("what draws"), std::string::npos) << error;
+}
+
+TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
+    // Page 4 as other drawing code would have left it, under the same key.
+    const fs::path page4 = options_.cacheDir / "pages" / "page04.jpg";
+    const std::string drawn = bytesOf(page4);
+    fs::copy_file(options_.cacheDir / "pages" / "page02.jpg", page4,
+                  fs::copy_options::overwrite_existing);
+    const std::string stale = bytesOf(page4);
+    std::string error;
+    ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+    // Compared as a whole: a failure should not print the pictures.
+    ASSERT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == stale)
+        << "the same drawing identity trusts the cache";
+
+    options_.drawing = "maker B";
+    ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+    EXPECT_TRUE(bytesOf(page4) == drawn);
+    EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == drawn);
+}
+
+TEST(DrawingIdentity, FollowsTheProgramsBytesAndEveryFileItDrawsWith) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path program = fs::path(dir.path().toStdString()) / "maker";
+    const fs::path font = fs::path(dir.path().toStdString()) / "face.ttf";
+    const auto when = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    const auto write = [when](const fs::path& file, const std::string& bytes) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+        fs::last_write_time(file, when);
+    };
+    const auto reset = [&] {
+        write(program, "drawing code 1");
+        write(font, "glyphs");
+    };
+    std::string error;
+    reset();
+    const std::string first = drawingIdentity(program, {font}, error);
+    ASSERT_FALSE(first.empty()) << error;
+
+    const struct {
+        const char* why;
+        std::function<void()> change;
+    } cases[] = {
+        {"a byte of the program, at the same size and time",
+         [&] { write(program, "drawing code 2"); }},
+        {"the font's size", [&] { write(font, "glyphs and more"); }},
+        {"the font's time", [&] { fs::last_write_time(font, when + std::chrono::seconds(1)); }},
+        {"the font gone", [&] { fs::remove(font); }},
+    };
+    for (const auto& c : cases) {
+        reset();
+        ASSERT_EQ(drawingIdentity(program, {font}, error), first) << c.why;
+        c.change();
+        EXPECT_NE(drawingIdentity(program, {font}, error), first) << c.why;
+    }
+    reset();
+    EXPECT_NE(drawingIdentity(program, {}, error), first) << "a file fewer";
+
+    fs::remove(program);
+    EXPECT_EQ(drawingIdentity(program, {font}, error), "");
+    EXPECT_NE(error.find(program.string()), std::string::npos) << error;
+}
+
+TEST(DrawingIdentity, CountsTheLibrariesAndFontsThisProgramDrawsWith) {
+    const std::vector<fs::path> files = filesDrawnWith();
+    const auto has = [&files](const std::string& start) {
+        return std::any_of(files.begin(), files.end(), [&start](const fs::path& file) {
+            return file.filename().string().starts_with(start);
+        });
+    };
+    EXPECT_TRUE(has("libQt6Gui.so"));
+    EXPECT_TRUE(has("libqjpeg")) << "the JPEG writer";
+    EXPECT_TRUE(has("Andika-Regular")) << "the face the book is printed in";
+    EXPECT_TRUE(has("NotoColorEmoji"));
 }
 
 TEST_F(RenderedBook, DrawsContactSheetsOfEverySpread) {

@@ -1,14 +1,20 @@
 // The book maker's clips: every voice spoken into its format, the cache that
-// makes an unchanged book without any engine, dropped-in recordings, errors,
-// and the effects and music of the games. Runs the real engines.
+// makes an unchanged book without any engine, dropped-in recordings (those
+// the program cannot play converted or refused), errors, and the effects and
+// music of the games. Runs the real engines.
 #include "recordings.h"
+#include "sdl_sound.h"
 #include "wav.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
@@ -123,6 +129,62 @@ class NoEngines {
   private:
     std::string saved_;
 };
+
+// Decodes a clip as the program does before playing it: through its own
+// sound output, on SDL's dummy driver.
+class ProgramDecoder {
+  public:
+    ProgramDecoder() {
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        output_ = std::make_unique<tk::SdlSoundOutput>();
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    }
+    bool plays(const std::string& wav) const {
+        Mix_Chunk* chunk =
+            tk::DecodeClip({reinterpret_cast<const std::uint8_t*>(wav.data()), wav.size()});
+        if (chunk != nullptr) {
+            Mix_FreeChunk(chunk);
+        }
+        return chunk != nullptr;
+    }
+
+  private:
+    std::unique_ptr<tk::SdlSoundOutput> output_;
+};
+
+// The chunks of a RIFF/WAVE file, in their order.
+struct Chunk {
+    std::string id;
+    std::string body;
+};
+
+std::vector<Chunk> chunksOf(const std::string& wav) {
+    std::vector<Chunk> chunks;
+    for (std::size_t pos = 12; pos + 8 <= wav.size();) {
+        const auto byte = [&](std::size_t k) { return std::uint32_t(std::uint8_t(wav[pos + k])); };
+        const std::size_t size = byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24;
+        chunks.push_back({wav.substr(pos, 4), wav.substr(pos + 8, size)});
+        pos += 8 + size + (size & 1);
+    }
+    return chunks;
+}
+
+std::string littleEndian32(std::size_t value) {
+    std::string bytes(4, '\0');
+    for (int k = 0; k < 4; ++k) {
+        bytes[std::size_t(k)] = char((value >> (8 * k)) & 0xff);
+    }
+    return bytes;
+}
+
+std::string riffOf(const std::vector<Chunk>& chunks) {
+    std::string body = "WAVE";
+    for (const Chunk& chunk : chunks) {
+        body += chunk.id + littleEndian32(chunk.body.size()) + chunk.body;
+        body += chunk.body.size() % 2 == 1 ? std::string(1, '\0') : "";
+    }
+    return "RIFF" + littleEndian32(body.size()) + body;
+}
 
 std::vector<Recording> sampleBook() {
     return {
@@ -271,6 +333,80 @@ TEST_F(RecordingsTest, DroppedInRecordingsReplaceTheirClips) {
               std::string::npos)
         << warnings;
     EXPECT_NE(warnings.find("u1_w99.wav belongs to no clip"), std::string::npos) << warnings;
+}
+
+TEST_F(RecordingsTest, DroppedInRecordingsTheProgramCannotPlayAreConvertedOrRefused) {
+    const fs::path sine = root() / "sine-adpcm.wav";
+    ASSERT_TRUE(runSox({"-R", "-n", "-e", "ms-adpcm", "-c", "2", "-r", "22050",
+                        QString::fromStdString(sine.string()), "synth", "1", "sine", "440"}));
+    const fs::path empty = root() / "empty-adpcm.wav";
+    ASSERT_TRUE(runSox({"-R", "-n", "-e", "ms-adpcm", "-c", "2", "-r", "22050",
+                        QString::fromStdString(empty.string()), "trim", "0", "0"}));
+    // The sine as sox writes it, then with the faults of other writers: all
+    // in the clip's format as their fmt fields tell.
+    const std::vector<Chunk> chunks = chunksOf(readAll(sine));
+    ASSERT_EQ(chunks.front().id, "fmt ");
+    ASSERT_GE(chunks.front().body.size(), 22u) << "fmt with its coefficients";
+    ASSERT_EQ(chunks.back().id, "data");
+    const auto withFmt = [&chunks](const std::function<void(std::string&)>& change) {
+        std::vector<Chunk> changed = chunks;
+        change(changed.front().body);
+        return riffOf(changed);
+    };
+    std::vector<Chunk> dataFirst = chunks;
+    std::rotate(dataFirst.begin(), dataFirst.end() - 1, dataFirst.end());
+
+    const struct {
+        const char* why;
+        std::string bytes;
+        const char* refusal; // null: the clip is made from it
+    } cases[] = {
+        {"good", readAll(sine), nullptr},
+        {"data before fmt", riffOf(dataFirst), nullptr},
+        {"block align 0", withFmt([](std::string& fmt) { fmt[12] = fmt[13] = '\0'; }), nullptr},
+        {"no coefficients", withFmt([](std::string& fmt) {
+             fmt.resize(22);
+             fmt[16] = '\4';
+             fmt[20] = fmt[21] = '\0';
+         }),
+         nullptr},
+        {"no sound", readAll(empty), "converted, cannot be played by the program"},
+        {"not a recording", std::string(40, 'x') + "\n", "cannot be converted"},
+    };
+    const std::vector<Recording> book = {sampleBook()[0]};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const bool good = std::string(c.why) == "good";
+        ASSERT_EQ(ProgramDecoder().plays(c.bytes), good) << "the fixture is what it says";
+        const std::string name = std::string("drop-") + c.why;
+        const AudioOptions drop{root() / name / "data", root() / "cache", root() / name / "out", 2};
+        writeText(drop.dataDir / "recordings" / "u1_w01.wav", c.bytes);
+        writeText(drop.dataDir / "recordings" / "u1_w01.txt", "apple\n");
+        std::string error;
+        ::testing::internal::CaptureStderr();
+        const bool ok = makeRecordings(book, kVoices, drop, error);
+        const std::string warnings = ::testing::internal::GetCapturedStderr();
+        if (c.refusal != nullptr) {
+            EXPECT_FALSE(ok);
+            EXPECT_NE(error.find("recordings/u1_w01.wav"), std::string::npos) << error;
+            EXPECT_NE(error.find(c.refusal), std::string::npos) << error;
+            EXPECT_FALSE(fs::exists(drop.outDir / "u1_w01.wav"));
+            continue;
+        }
+        ASSERT_TRUE(ok) << error;
+        const std::string clip = readAll(drop.outDir / "u1_w01.wav");
+        if (good) {
+            EXPECT_TRUE(clip == c.bytes) << "kept byte for byte";
+            EXPECT_EQ(warnings.find("u1_w01.wav"), std::string::npos) << warnings;
+            continue;
+        }
+        expectFormat(drop.outDir / "u1_w01.wav", ClipFormat::Adpcm);
+        EXPECT_TRUE(ProgramDecoder().plays(clip)) << "converted";
+        EXPECT_NEAR(secondsOf(drop.outDir / "u1_w01.wav"), 1.0, 0.05) << "the recording itself";
+        EXPECT_NE(warnings.find("recordings/u1_w01.wav: the program cannot play it as it is"),
+                  std::string::npos)
+            << warnings;
+    }
 }
 
 TEST_F(RecordingsTest, RefusesWhatItCannotMake) {

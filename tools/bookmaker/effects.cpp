@@ -277,9 +277,14 @@ bool makeEffects(const AudioOptions& options, std::vector<std::string>& roles, s
         return false;
     }
     roles.clear();
+    const Player player;
     for (const Effect& effect : list) {
-        if (!place(cachedFile(options.cacheDir, effect.recipe),
-                   options.outDir / (effect.role + ".wav"), error)) {
+        const std::filesystem::path made = cachedFile(options.cacheDir, effect.recipe);
+        if (const std::string why = player.whyUnplayable(readFile(made)); !why.empty()) {
+            error = "effect " + effect.role + ", made, cannot be played by the program: " + why;
+            return false;
+        }
+        if (!place(made, options.outDir / (effect.role + ".wav"), error)) {
             return false;
         }
         roles.push_back(effect.role);

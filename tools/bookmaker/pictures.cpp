@@ -22,15 +22,14 @@ namespace bookmaker {
 
 namespace {
 
-// Raise when the drawing changes, so that every picture is drawn again.
-constexpr int kDrawingVersion = 2;
 constexpr int kSpreadQuality = 85;
 constexpr int kPictureQuality = 90;
 
-// The inputs of one picture, written out to be hashed.
+// What one picture is made from, written out to be hashed: what draws it
+// (the drawing identity) and what it shows.
 class Inputs {
   public:
-    explicit Inputs(const std::string& what) { add(what).add(kDrawingVersion); }
+    Inputs(const std::string& drawing, const std::string& what) { add(drawing).add(what); }
     Inputs& add(const std::string& value) {
         text_ += std::to_string(value.size()) + ':' + value + ';';
         return *this;
@@ -79,10 +78,10 @@ jpeg(std::function<QImage(draw::Warnings&)> picture, int quality) {
     };
 }
 
-std::vector<Job> lessonJobs(const BookSource& book) {
+std::vector<Job> lessonJobs(const BookSource& book, const std::string& drawing) {
     std::vector<Job> jobs;
     for (const Spread& spread : book.spreads) {
-        Inputs inputs("spread");
+        Inputs inputs(drawing, "spread");
         inputs.add(spread.bookPage).add(int(spread.items.size()));
         for (const Item& item : spread.items) {
             inputs.add(item.number).add(int(item.kind)).add(item.rect).add(item.english);
@@ -106,8 +105,9 @@ std::vector<Job> lessonJobs(const BookSource& book) {
     return jobs;
 }
 
-Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70) {
-    Inputs inputs("word list");
+Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70,
+                const std::string& drawing) {
+    Inputs inputs(drawing, "word list");
     for (const auto& [unit, words] : book.units) {
         inputs.add(unit).add(int(words.size()));
         for (const Word& word : words) {
@@ -124,8 +124,8 @@ Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70
              kSpreadQuality)};
 }
 
-Job classroomJob(const BookSource& book) {
-    Inputs inputs("classroom");
+Job classroomJob(const BookSource& book, const std::string& drawing) {
+    Inputs inputs(drawing, "classroom");
     for (const Page74Hotspot& hotspot : book.page74) {
         inputs.add(hotspot.number).add(hotspot.rect).add(hotspot.print);
     }
@@ -136,7 +136,7 @@ Job classroomJob(const BookSource& book) {
              kSpreadQuality)};
 }
 
-std::vector<Job> pictureJobs() {
+std::vector<Job> pictureJobs(const std::string& drawing) {
     struct Still {
         const char* role;
         QImage (*draw)();
@@ -157,19 +157,19 @@ std::vector<Job> pictureJobs() {
     std::vector<Job> jobs;
     for (const Still& still : stills) {
         jobs.push_back(
-            {std::string("pictures/") + still.role + ".jpg", Inputs(still.role).hash(),
+            {std::string("pictures/") + still.role + ".jpg", Inputs(drawing, still.role).hash(),
              jpeg([draw = still.draw](draw::Warnings&) { return draw(); }, kPictureQuality)});
     }
-    jobs.push_back({"pictures/loading.gif", Inputs("loading").hash(),
+    jobs.push_back({"pictures/loading.gif", Inputs(drawing, "loading").hash(),
                     [](const std::filesystem::path& file, draw::Warnings&, std::string& error) {
                         return writeGif(draw::loadingFrames(), 8, file, error);
                     }});
-    jobs.push_back({"pictures/flower.gif", Inputs("flower").hash(),
+    jobs.push_back({"pictures/flower.gif", Inputs(drawing, "flower").hash(),
                     [](const std::filesystem::path& file, draw::Warnings&, std::string& error) {
                         return writeGif({draw::flower()}, 0, file, error);
                     }});
     for (const ButtonFace& face : buttonFaces()) {
-        Inputs inputs("button");
+        Inputs inputs(drawing, "button");
         inputs.add(face.name).add(face.width).add(face.height).add(face.label);
         jobs.push_back(
             {"buttons/" + face.name + ".jpg", inputs.hash(),
@@ -294,10 +294,14 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         error = "drawing the pictures needs a QGuiApplication";
         return false;
     }
-    std::vector<Job> all = lessonJobs(book);
-    all.push_back(wordListJob(book, page70));
-    all.push_back(classroomJob(book));
-    for (Job& job : pictureJobs()) {
+    if (options.drawing.empty()) {
+        error = "the pictures' keys need to know what draws them";
+        return false;
+    }
+    std::vector<Job> all = lessonJobs(book, options.drawing);
+    all.push_back(wordListJob(book, page70, options.drawing));
+    all.push_back(classroomJob(book, options.drawing));
+    for (Job& job : pictureJobs(options.drawing)) {
         all.push_back(std::move(job));
     }
     std::vector<Job> stale;

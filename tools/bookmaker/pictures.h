@@ -32,10 +32,26 @@ const std::vector<ButtonFace>& buttonFaces();
 struct PictureOptions {
     std::filesystem::path outDir; // files written here (see renderPictures)
     std::filesystem::path cacheDir;
+    // What draws the pictures (drawingIdentity): part of every picture's key,
+    // so that new drawing code or new fonts draw every picture again.
+    std::string drawing;
 };
 
-// Needs a QGuiApplication (the offscreen platform will do). Writes, under
-// outDir (a picture whose inputs are unchanged since it was written is kept):
+// One digest of what draws the pictures besides their inputs: the program's
+// own bytes, and each file it draws with by path, size and modification
+// time. Empty, with error set, when the program cannot be read.
+std::string drawingIdentity(const std::filesystem::path& program,
+                            const std::vector<std::filesystem::path>& drawnWith,
+                            std::string& error);
+
+// The files this process draws with: the libraries it has loaded (the JPEG
+// writer's among them) and every font the font configuration offers, since
+// a glyph missing from the book's faces is drawn from whichever font has it.
+std::vector<std::filesystem::path> filesDrawnWith();
+
+// Needs a QGuiApplication (the offscreen platform will do) and
+// options.drawing. Writes, under outDir (a picture whose inputs and drawing
+// identity are unchanged since it was written is kept):
 //   pages/page<NN>.jpg for book pages 02-70 and 74 (2400 x 1620),
 //   pictures/<role>.<jpg|gif> for every picture role of content/catalogue.h
 //   (start_background.jpg, cover.jpg, loading.gif, listen_icon.jpg,

@@ -80,10 +80,13 @@ void checkDroppedText(const Recording& recording, const fs::path& dropDir,
     }
 }
 
-// A dropped-in WAV in another format: decoded whatever it holds, trimmed and
-// normalised like a made clip, and encoded.
+// A dropped-in WAV in another format, or one the program cannot play:
+// decoded whatever it holds, trimmed and normalised like a made clip, and
+// encoded.
 Recipe droppedRecipe(const Recording& recording, const fs::path& dropped) {
-    Recipe recipe{"recordings/" + recording.id + ".wav", {{"dropped.wav", readFile(dropped)}}, {}};
+    Recipe recipe{"recordings/" + recording.id + ".wav cannot be converted",
+                  {{"dropped.wav", readFile(dropped)}},
+                  {}};
     recipe.steps.push_back({{"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-i",
                              "dropped.wav", "-c:a", "pcm_s16le", "-fflags", "+bitexact", "-flags:a",
                              "+bitexact", "-map_metadata", "-1", "-f", "wav", "-y", "decoded.wav"},
@@ -133,10 +136,12 @@ bool makeRecordings(const std::vector<Recording>& recordings,
                     const std::map<std::string, std::string>& voices, const AudioOptions& options,
                     std::string& error) {
     const fs::path dropDir = options.dataDir / "recordings";
+    const Player player;
     std::set<std::string> ids;
     // Per recording: the recipe that makes it, or the dropped-in file as it is.
     std::vector<std::optional<Recipe>> recipes(recordings.size());
     std::vector<fs::path> asDropped(recordings.size());
+    std::vector<bool> droppedIn(recordings.size());
     int dropped = 0;
     for (std::size_t k = 0; k < recordings.size(); ++k) {
         const Recording& recording = recordings[k];
@@ -150,11 +155,16 @@ bool makeRecordings(const std::vector<Recording>& recordings,
         std::error_code ec;
         if (fs::is_regular_file(wav, ec)) {
             ++dropped;
+            droppedIn[k] = true;
             checkDroppedText(recording, dropDir, voices);
-            if (isInFormat(wav, recording.format)) {
-                asDropped[k] = wav;
-            } else {
+            if (!isInFormat(wav, recording.format)) {
                 recipes[k] = droppedRecipe(recording, wav);
+            } else if (const std::string why = player.whyUnplayable(readFile(wav)); !why.empty()) {
+                warn("recordings/" + recording.id + ".wav: the program cannot play it as it is (" +
+                     why + "), so it is converted");
+                recipes[k] = droppedRecipe(recording, wav);
+            } else {
+                asDropped[k] = wav;
             }
             continue;
         }
@@ -179,6 +189,12 @@ bool makeRecordings(const std::vector<Recording>& recordings,
     }
     for (std::size_t k = 0; k < recordings.size(); ++k) {
         const fs::path from = recipes[k] ? cachedFile(options.cacheDir, *recipes[k]) : asDropped[k];
+        if (const std::string why = player.whyUnplayable(readFile(from)); !why.empty()) {
+            const std::string& id = recordings[k].id;
+            const std::string what =
+                droppedIn[k] ? "recordings/" + id + ".wav, converted," : "clip " + id + ", made,";
+            return fail(error, what + " cannot be played by the program: " + why);
+        }
         if (!place(from, options.outDir / (recordings[k].id + ".wav"), error)) {
             return false;
         }

@@ -37,14 +37,18 @@ struct AudioOptions {
 
 // Writes outDir/<id>.wav for every recording. A WAV dropped in as
 // dataDir/recordings/<id>.wav replaces the synthesised clip; a warning on
-// stderr says when the text it was recorded for has changed since.
+// stderr says when the text it was recorded for has changed since. Every
+// clip written decodes as the program plays it: a dropped-in one that does
+// not is converted, and one that cannot be converted, or still does not
+// decode, fails with a message naming it.
 bool makeRecordings(const std::vector<Recording>& recordings,
                     const std::map<std::string, std::string>& voices, const AudioOptions& options,
                     std::string& error);
 
 // The effects, spoken feedback and music of the exercises and games, by
 // role name (e.g. "praise1", "retry4", "practice_instruction", "music"):
-// writes outDir/<role>.wav for each and returns the roles made.
+// writes outDir/<role>.wav for each (each one decodes as the program plays
+// it) and returns the roles made.
 bool makeEffects(const AudioOptions& options, std::vector<std::string>& roles, std::string& error);
 
 } // namespace bookmaker

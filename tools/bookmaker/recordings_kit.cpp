@@ -1,9 +1,12 @@
 #include "recordings_kit.h"
 
+#include "sdl_sound.h"
 #include "wav.h"
 
 #include <QByteArrayView>
 #include <QCryptographicHash>
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -133,6 +136,29 @@ bool cook(const Recipe& recipe, const fs::path& cacheDir, std::string& error) {
 }
 
 } // namespace
+
+Player::Player() {
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    output_ = tk::makeSoundOutput();
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+}
+
+Player::~Player() = default;
+
+std::string Player::whyUnplayable(const std::string& wav) const {
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0) {
+        return std::string("no sound decoder: ") + SDL_GetError();
+    }
+    SDL_ClearError();
+    Mix_Chunk* chunk =
+        tk::DecodeClip({reinterpret_cast<const std::uint8_t*>(wav.data()), wav.size()});
+    if (chunk != nullptr) {
+        Mix_FreeChunk(chunk);
+        return {};
+    }
+    const std::string why = SDL_GetError();
+    return why.empty() ? "it holds no sound" : why;
+}
 
 std::string Recipe::key() const {
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -295,8 +321,16 @@ bool isInFormat(const fs::path& wav, ClipFormat format) {
 }
 
 std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // In one read: every clip of the book is read on each run.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
+    if (size < 0) {
+        return {};
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    return in ? bytes : std::string();
 }
 
 bool isSafeId(const std::string& id) {

@@ -6,11 +6,33 @@
 #include "recordings.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+namespace tk {
+class SoundOutput;
+}
+
 namespace bookmaker::audio {
+
+// Decodes clips as the program does before playing them: with the program's
+// own sound output, opened on SDL's dummy driver so that no sound device is
+// needed. One at a time.
+class Player {
+  public:
+    Player();
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Empty when the program can play the WAV file's bytes; otherwise why not.
+    std::string whyUnplayable(const std::string& wav) const;
+
+  private:
+    std::unique_ptr<tk::SoundOutput> output_;
+};
 
 // One program run in the recipe's work folder. argv[0] is looked up in PATH;
 // nothing goes through a shell.
