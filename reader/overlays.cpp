@@ -14,8 +14,8 @@ void setOverlays(tk::Window& window, bool enabled) {
     const tk::UnitRef page = window.unit("图片框底图2");
     for (tk::UnitRef overlay : tk::FindUnits(&window, kOverlayPrefix)) {
         overlay.setDisabled(!enabled);
-        overlay.setWidth(page.width());
-        overlay.setHeight(page.height());
+        // Over the whole page picture, so a press comes in its coordinates.
+        overlay.setGeometry(0, 0, page.width(), page.height());
     }
 }
 

@@ -8,7 +8,7 @@ class Window;
 
 namespace reader {
 
-// Enables or disables all 34 overlays and sizes them as a page picture.
+// Enables or disables all 34 overlays and lays each over its page picture.
 void setOverlays(tk::Window& window, bool enabled);
 
 } // namespace reader

@@ -151,7 +151,7 @@ class Builder {
         addAnswerBoxes(box, bookPage, false);
         if (page < kLessonPages) {
             tk::UnitDef overlay =
-                tk::unitDef(overlayName(bookPage), Kind::TransLabel, {2, 2, 20, 20}, box);
+                tk::unitDef(overlayName(bookPage), Kind::TransLabel, {0, 0, 20, 20}, box);
             overlay.disabled = true;
             add(std::move(overlay));
         }

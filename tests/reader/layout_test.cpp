@@ -1,5 +1,7 @@
 // The reader's layout: the arithmetic over numbers, then the units of a real
 // reader in normal and full-screen mode.
+#include "reader/overlays.h"
+#include "reader/page_names.h"
 #include "reader/reader_layout.h"
 #include "reader_fixture.h"
 #include "unit_widgets.h"
@@ -68,6 +70,22 @@ TEST_F(ReaderTest, NormalModeMovesTickBoxesClearsCaptionsAndRightAlignsTheTitle)
     EXPECT_EQ(window->self().windowState(), 0);
 }
 
+// Enabled overlays cover their page picture exactly: a press on one comes in
+// the page picture's own coordinates.
+void expectOverlaysOverTheirPages(tk::Window& window) {
+    reader::setOverlays(window, true);
+    for (int page = 0; page < reader::kLessonPages; ++page) {
+        const tk::UnitRef overlay = window.unit(reader::overlayName(reader::bookPageOf(page)));
+        const tk::UnitRef picture = window.unit(reader::pagePictureName(page));
+        EXPECT_EQ(overlay.widget()->geometry(), picture.widget()->rect()) << overlay.name();
+        EXPECT_EQ(overlay.widget()->mapTo(picture.widget(), QPoint(176, 72)), QPoint(176, 72));
+    }
+}
+
+TEST_F(ReaderTest, EnabledOverlaysCoverTheirPagePictures) {
+    expectOverlaysOverTheirPages(*window);
+}
+
 class FullScreenLayoutTest : public ReaderTest {
   protected:
     void SetUp() override {
@@ -108,6 +126,10 @@ TEST_F(FullScreenLayoutTest, EverythingScalesToTheScreen) {
     auto* box = qobject_cast<tk::PictureBox*>(page.widget());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->image().size(), QSize(1280, 740));
+}
+
+TEST_F(FullScreenLayoutTest, EnabledOverlaysCoverTheirPagePictures) {
+    expectOverlaysOverTheirPages(*window);
 }
 
 } // namespace
