@@ -5,6 +5,7 @@
 #include "qtext.h"
 #include "services.h"
 #include "unit_widgets.h"
+#include "window_table.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -113,13 +114,19 @@ Window::Window(const WindowDef& definition, QWidget* parent)
     if (!definition.background.isEmpty()) {
         background_ = QImage::fromData(definition.background);
     }
+    for (std::string& fault : tableFaults(definition)) {
+        reportTableFault(std::move(fault));
+    }
     units_.reserve(definition.units.size());
     for (const UnitDef& unit : definition.units) {
         addUnit(unit, containerWidget(unit));
     }
     for (const Binding& binding : definition.bindings) {
-        const int index = binding.unit.empty() ? kSelf : byName_.at(binding.unit);
-        handlers_[{index, binding.event}] = binding.handler;
+        if (binding.unit.empty()) {
+            handlers_[{kSelf, binding.event}] = binding.handler;
+        } else if (const auto found = byName_.find(binding.unit); found != byName_.end()) {
+            handlers_[{found->second, binding.event}] = binding.handler;
+        }
     }
 }
 
@@ -274,7 +281,8 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
         }
     }
     units_.push_back(std::move(entry));
-    byName_[d.name] = index;
+    // A name defined twice keeps its first unit.
+    byName_.emplace(d.name, index);
 
     UnitRef ref(this, index);
     ref.setFont(d.font);
@@ -316,7 +324,12 @@ const Window::Entry* Window::entry(int index) const {
 
 UnitRef Window::unit(std::string_view name) {
     const auto found = byName_.find(name);
-    return found == byName_.end() ? UnitRef() : UnitRef(this, found->second);
+    if (found == byName_.end()) {
+        reportTableFault(name_ + ": a handler asks for " + std::string(name) +
+                         ", which is not defined");
+        return {};
+    }
+    return UnitRef(this, found->second);
 }
 
 int Window::indexOf(const QObject* object) const {
@@ -516,6 +529,8 @@ UnitRef FindUnitByTag(Window* window, int tag) {
             return UnitRef(window, i);
         }
     }
+    reportTableFault(window->name() + ": a handler asks for the unit tagged " +
+                     std::to_string(tag) + ", which is not defined");
     return {};
 }
 

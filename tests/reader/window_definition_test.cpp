@@ -2,6 +2,7 @@
 // overlays, answer boxes, the translation label and the toolbar.
 #include "reader/page_names.h"
 #include "reader_fixture.h"
+#include "window_table.h"
 
 #include <QStackedWidget>
 #include <QWidget>
@@ -81,6 +82,7 @@ TEST_F(ReaderTest, HotspotsCarryTheirBookPageAndLieInTheirPageBox) {
     EXPECT_EQ(tk::FindUnits(window.get(), "透明标签页").size(), 732U);
     EXPECT_TRUE(unit("透明标签页74_25").isEmpty());
     EXPECT_TRUE(unit("透明标签页74_30").isEmpty());
+    EXPECT_EQ(tk::takeTableFaults().size(), 2U);
     EXPECT_FALSE(unit("透明标签页74_36").isEmpty());
     // Page 64 lists its hotspot 5 after 14, and it is still hotspot 5.
     EXPECT_GT(definitionIndex(unit("透明标签页64_5")), definitionIndex(unit("透明标签页64_14")));

@@ -2,6 +2,7 @@
 
 #include "text.h"
 #include "window.h"
+#include "window_table.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,10 +15,15 @@ namespace testing_ground {
 
 Ground::Ground() : saved_(tk::services()) {
     tk::services() = tk::Services{&clock, &sound, &platform};
+    tk::takeTableFaults();
 }
 
 Ground::~Ground() {
     tk::services() = saved_;
+    // A window table that names what is not there fails the test that built it.
+    for (const std::string& fault : tk::takeTableFaults()) {
+        ADD_FAILURE() << "window table: " << fault;
+    }
 }
 
 namespace {

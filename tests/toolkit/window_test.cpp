@@ -2,6 +2,7 @@
 #include "platform.h"
 #include "support/ground.h"
 #include "window.h"
+#include "window_table.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -105,6 +106,7 @@ TEST_F(WindowTest, FindUnitByTagGivesTheFirstInDefinitionOrder) {
     EXPECT_EQ(FindUnitByTag(window.get(), 1).name(), "标签_显示翻译");
     EXPECT_EQ(FindUnitByTag(window.get(), 2).name(), "透明标签页二_1");
     EXPECT_TRUE(FindUnitByTag(window.get(), 12345).isEmpty());
+    EXPECT_EQ(takeTableFaults().size(), 1U);
     EXPECT_TRUE(FindUnitByTag(nullptr, 1).isEmpty());
 }
 

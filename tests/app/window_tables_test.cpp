@@ -1,0 +1,19 @@
+// Every window table of the program is sound: each unit named once, every
+// container defined before its units, every binding to a unit that exists.
+#include "catalogue.h"
+#include "reader/reader_window.h"
+#include "start/start_window.h"
+#include "window_table.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WindowTables, EveryWindowOfTheProgramIsSound) {
+    content::loadBook();
+    for (const tk::WindowDef& table : {start::startWindow(), reader::readerWindow()}) {
+        EXPECT_EQ(tk::tableFaults(table), std::vector<std::string>{}) << table.name;
+    }
+}
+
+} // namespace
