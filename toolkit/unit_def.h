@@ -67,6 +67,7 @@ enum class Event {
     LeftPressed,
     KeyPressed,
     MouseMoved,
+    Closed, // the window: once, when it closes, before its units go
 };
 
 struct EventArgs {
@@ -95,12 +96,13 @@ struct UnitDef {
     int textColor = kNoColour;
     int backgroundColor = kNoColour;
     int alignment = 0;
-    int interval = 0;      // Timer
-    bool twoState = false; // SuperBtn
-    int minimum = 0;       // ProcessBar
-    int maximum = 100;     // ProcessBar
-    int position = 0;      // ProcessBar
-    QByteArray picture;    // PicBox, SuperBtn face, DrawPanel background
+    int interval = 0;       // Timer
+    bool twoState = false;  // SuperBtn
+    bool multiLine = false; // EditBox: lines with a vertical scroll bar
+    int minimum = 0;        // ProcessBar
+    int maximum = 100;      // ProcessBar
+    int position = 0;       // ProcessBar
+    QByteArray picture;     // PicBox, SuperBtn face, DrawPanel background
     std::vector<ComboItem> items;
     int currentIndex = -1;          // ComboBox
     std::vector<std::string> pages; // PageControl page names
@@ -133,6 +135,7 @@ struct WindowDef {
     int height = 600;
     int left = -1; // -1: centred on the screen
     int top = -1;
+    bool titleBar = true; // false: the client area alone, no frame
     QByteArray background;
     std::vector<UnitDef> units;
     std::vector<Binding> bindings;

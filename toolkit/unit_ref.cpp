@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -178,6 +179,15 @@ void UnitRef::setCaption(const Text& caption) {
         e->caption = caption;
         return;
     }
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(object)) {
+        // Lines end in CR LF in a text and in a plain new line on screen.
+        const QString text = QString(shown).replace("\r\n", "\n");
+        if (lines->toPlainText() != text) {
+            lines->setPlainText(text);
+        }
+        e->caption = caption;
+        return;
+    }
     e->caption = caption;
     if (auto* label = qobject_cast<QLabel*>(object)) {
         label->setText(shown);
@@ -271,8 +281,11 @@ void UnitRef::setBackgroundColor(int colour) {
         panel->setBackgroundColour(colour);
     } else if (QWidget* w = widget()) {
         QPalette palette = w->palette();
+        // Window behind labels and check boxes, Base inside edit boxes, Button
+        // for a closed drop-down list.
         palette.setColor(QPalette::Window, toQColor(colour));
         palette.setColor(QPalette::Base, toQColor(colour));
+        palette.setColor(QPalette::Button, toQColor(colour));
         w->setPalette(palette);
         w->setAutoFillBackground(e->kind != Kind::TransLabel);
     }

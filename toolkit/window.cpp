@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -107,6 +108,9 @@ std::string kindName(Kind kind) {
 Window::Window(const WindowDef& definition, QWidget* parent)
     : QWidget(parent, Qt::Window), name_(definition.name) {
     setWindowTitle(QString::fromStdString(definition.caption));
+    if (!definition.titleBar) {
+        setWindowFlag(Qt::FramelessWindowHint);
+    }
     setFixedSize(definition.width, definition.height);
     if (definition.left >= 0 && definition.top >= 0) {
         move(definition.left, definition.top);
@@ -201,6 +205,18 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
         widget = new PictureBox(container);
         break;
     case Kind::EditBox: {
+        if (d.multiLine) {
+            auto* lines = new QPlainTextEdit(container);
+            lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            connect(lines, &QPlainTextEdit::textChanged, this, [this, index, lines] {
+                if (Entry* e = this->entry(index)) {
+                    e->caption = fromQString(lines->toPlainText().replace('\n', "\r\n"));
+                }
+                dispatch(index, Event::ContentChanged);
+            });
+            widget = lines;
+            break;
+        }
         auto* edit = new QLineEdit(container);
         connect(edit, &QLineEdit::textChanged, this, [this, index](const QString& text) {
             if (Entry* e = this->entry(index)) {
@@ -374,6 +390,7 @@ void Window::finishClose() {
         return;
     }
     closedEmitted_ = true;
+    dispatch(kSelf, Event::Closed);
     for (Entry& e : units_) {
         if (auto* timer = qobject_cast<TimerUnit*>(e.object)) {
             timer->setInterval(0);
