@@ -1,0 +1,13 @@
+#pragma once
+// The outcome of judging one answer, apart from any widget: what the
+// exercises' and games' pure judging functions return.
+
+namespace common {
+
+enum class Outcome { Right, Wrong };
+
+constexpr Outcome outcomeOf(bool right) {
+    return right ? Outcome::Right : Outcome::Wrong;
+}
+
+} // namespace common
