@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds optimised and prints every benchmark.
 set -euo pipefail
 cd "$(dirname "$0")"

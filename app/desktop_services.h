@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real clock, sound output and desktop, installed for as long as this
 // object lives; the services in place before come back afterwards.

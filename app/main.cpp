@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the real desktop services, the built-in book and the start
 // window. It reads no command line; closing the start window ends it.
 #include "catalogue.h"

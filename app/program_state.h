@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program keeps for its whole run, outside any one window. The
 // screens never reach for it: their openers hand them their part.

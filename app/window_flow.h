@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the windows open one another. The opener hands each screen what it
 // needs; the full-screen button asks for the reader again, and its opener

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's costs: a page turn from the click to the new page painted,
 // with the neighbouring pages decoded ahead and without any cache; a hotspot
 // press to PlayClip and to the clip's first samples in the mix; and the

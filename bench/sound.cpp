@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound output costs: decoding each kind of clip, and how soon a cached clip
 // reaches the mix after PlayClip. Runs on SDL's dummy driver unless told otherwise.
 #include "sdl_sound.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up costs of the program: from exec to the start window painted, from
 // the start button to the reader painted, and the resident memory with the
 // start window shown. Every run is a fresh process (this binary again, in

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting and dealing a page text list: done on every page turn.
 #include "lists.h"
 #include "text.h"

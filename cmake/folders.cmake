@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One library per folder of the source tree. A folder's headers are reached
 # as "<folder>/name.h", and only from targets that link its library, so an
 # include that runs the wrong way between layers fails to build.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exercises and games say after a judgement: one of three praise
 // clips for a right answer, one of the retry clips for a wrong one, and the

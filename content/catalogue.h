@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in book: text lists, clips, pictures and layout, compiled into
 // the program. Every lookup is bounds-checked: outside its range it yields

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text list as the book stores it: lines joined by CR LF, the English line
 // of each item followed by its Chinese line.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hotspot playback: a press plays the hotspot's clip and shows its Chinese
 // line in the translation label beside it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the translation label goes for a pressed hotspot: pure arithmetic
 // over the text's lines, the hotspot's corner and the screen area.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page changes: the page buttons, the course list and the word-drill button,
 // and the loading of a page's lists when it is shown.

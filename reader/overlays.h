@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page overlays of the exercise modes: one transparent label over each
 // lesson page picture that, while enabled, takes every click on its page.

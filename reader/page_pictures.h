@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page pictures decoded once at the size they are shown, kept in a cache of
 // bounded size, with the pages around the shown one decoded ahead on a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reader's layout, run once per reader: in normal mode the designed
 // 800 x 600 window, in full-screen mode everything scaled to the screen.

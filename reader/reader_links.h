@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the reader needs from the program that opens it: the display mode,
 // which outlives every reader, and the ways back to its opener. The opener

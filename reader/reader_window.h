@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reader window: the book's pages in a page control, their hotspots and
 // answer boxes, the translation label and the toolbar.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the book if needed and draws every spread small, with its hotspots
 # outlined and numbered, on a few PNG sheets.
 # Usage: scripts/contact-sheet.sh [build dir (build/release)] [sheet dir (<build>/contact-sheet)]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the program, its book maker and its tests need.
 set -euo pipefail
 packages=(
@@ -8,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     flite festival festvox-us-slt-hts espeak-ng sox libsox-fmt-all ffmpeg
     fonts-noto-cjk fonts-noto-color-emoji fonts-sil-andika
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick reuse
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on the desktop; without a display it says how to
 # run it on a virtual one instead.
 set -euo pipefail

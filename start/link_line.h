@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start window's scrolling link line: it plays ping-pong inside its
 // panel, one pixel per tick, driven by two timers that hand over to each

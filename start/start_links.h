@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the start window needs from the program that opens it: where the
 // link line's position is kept, and how the reader is opened.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An audio clip: a complete WAV file held in memory. Clips are shared by
 // reference and never copied; the bytes live as long as the program.

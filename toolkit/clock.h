@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time as the screens see it: the tick count, timers and Delay. Tests put a
 // clock they advance by hand in its place.

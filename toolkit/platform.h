@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the screens ask of the desktop outside their own windows. Tests put a
 // recording platform in its place.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random numbers for the games: a small generator of our own (values
 // 0-32767 per draw) so a seed gives the same sequence on every machine.

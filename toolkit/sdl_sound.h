@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real sound output: SDL2_mixer on the default sound device, opened once
 // and kept open. Without a device it runs silently on SDL's dummy driver.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound service every screen talks to. Each PlayClip is a playback of
 // its own, mixed with those still playing; StopSound silences them all.

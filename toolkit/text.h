@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text services over GBK byte strings: lengths and positions count bytes,
 // positions are 1-based, a Chinese character is two bytes.

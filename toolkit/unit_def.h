@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window definition: the table of its units with their initial properties
 // and the handlers bound to their events. Names and texts in a definition are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A unit reference: a small value naming one unit of one window. It never
 // dangles: once its window is closed it reads as empty and writes through it

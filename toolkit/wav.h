@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the layout of a RIFF/WAVE file held in memory: the fmt fields and
 // where the sample data lies. Nothing is decoded; every read is bounds-checked.

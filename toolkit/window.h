@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window made from its definition: it owns its units, routes their events
 // to the bound handlers one at a time, and closes only when no handler of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Faults in a window table: a unit named twice, a container that is not a
 // container unit defined before it, a binding to no unit, and, while the

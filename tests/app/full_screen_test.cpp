@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full screen: the reader is closed and opened again by its opener, at the
 // screen's size, and back, without one more loop per toggle.
 #include "app/program_state.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window flow from the start window: its button opens the reader over
 // it, and closing it ends the program.
 #include "app/program_state.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window table of the program is sound: each unit named once, every
 // container defined before its units, every binding to a unit that exists.
 #include "catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lookups of the compiled-in book: shared data, bounds, button faces, texts.
 #include "book_shape.h"
 #include "text.h"

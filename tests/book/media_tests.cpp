@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every clip and picture of the built book is whole, in its role's format,
 // and decodes.
 #include "book_shape.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page text lists and word lists of the built book.
 #include "book_shape.h"
 #include "text.h"

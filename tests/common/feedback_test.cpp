@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The praise, retry and completion feedback every exercise and game shares.
 #include "catalogue.h"
 #include "common/feedback.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing a text list into English and Chinese lines. Suites are named
 // "lists" so ctest -R lists picks them out.
 #include "lists.h"

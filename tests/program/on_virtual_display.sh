@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a virtual display of its own. Xvfb picks a free display
 # number itself (-displayfd), so runs side by side never race for one.
 # Usage: on_virtual_display.sh <command> [arguments...]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pellora English authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program on a virtual display: start window, start button, reader,
 # the start window blocked behind it, one hotspot press heard through SDL's
 # disk audio driver, and the exit button. Screenshots go to <out>/screenshots for review.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pressing hotspots: the clip, the translation label, the translation switch
 // and dragging the label.
 #include "lists.h"

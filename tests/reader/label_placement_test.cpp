@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the translation label goes: the arithmetic alone, then once on the
 // real reader.
 #include "reader/label_placement.h"

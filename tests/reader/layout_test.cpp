@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's layout: the arithmetic over numbers, then the units of a real
 // reader in normal and full-screen mode.
 #include "reader/overlays.h"

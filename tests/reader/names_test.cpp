@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How pages, page pictures and hotspots are numbered and named, and where
 // the course list jumps.
 #include "reader/navigation.h"

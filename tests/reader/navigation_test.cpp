@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the reader and moving through its pages: the page buttons, the
 // course list and the word-drill button.
 #include "lists.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page picture cache: decoded once per size, decoded ahead on the
 // worker, the least recently used let go beyond the budget.
 #include "reader/page_pictures.h"

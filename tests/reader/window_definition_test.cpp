@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader window as it is defined: pages, page pictures, hotspots,
 // overlays, answer boxes, the translation label and the toolbar.
 #include "reader/page_names.h"

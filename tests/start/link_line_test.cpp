@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window's scrolling link line: the stepping rule alone, then the
 // two timers driving it on the real panel.
 #include "catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start window on real widgets: its units and texts, what its created
 // handler sets, the start button opening the reader, and the program ending
 // when the window closes.

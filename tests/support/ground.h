@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test ground: a hand-driven clock, a recording sound output and a
 // scripted desktop, installed for the life of a fixture; and helpers that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock that tests advance by hand: a one-minute game runs in
 // milliseconds, timers tick in a known order.

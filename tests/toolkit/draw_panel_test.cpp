@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing panel keeps what is drawn on it until cleared.
 #include "draw_panel.h"
 #include "support/ground.h"

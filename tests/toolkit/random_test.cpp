@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random generator. Suites are named "random" so ctest -R random picks
 // them out.
 #include "clock.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real sound output, heard through SDL's disk driver: it writes the mixed
 // output (S16 stereo, 44,100 Hz) to a file as it plays, in about real time.
 #include "sdl_sound.h"

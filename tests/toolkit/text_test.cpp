@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text services over GBK bytes. Suites are named "text" so the text tests
 // can be picked out with ctest -R text.
 #include "qtext.h"

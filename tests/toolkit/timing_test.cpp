@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timer units and Delay, on the hand-driven clock and on the real one.
 #include "clock.h"
 #include "real_clock.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit kinds the game windows need: the multi-line edit box, colours that
 // show on check boxes and drop-down lists, the closed event and windows
 // without a frame.

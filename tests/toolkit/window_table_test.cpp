@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window tables are checked when a window is built: every fault is named,
 // and none of them ends the program.
 #include "support/ground.h"

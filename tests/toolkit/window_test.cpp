@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows, units, events and the unit services, on real widgets.
 #include "platform.h"
 #include "support/ground.h"

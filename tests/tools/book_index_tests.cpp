@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's recording list, text lists, index and resource packing, on the
 // small fixture book.
 #include "book_index.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book maker's reading of content/data, on a small book of two spreads.
 #include "book_source.h"
 

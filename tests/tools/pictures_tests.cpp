@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book maker's pictures: the page-70 word layout, fitted text, items
 // drawn inside their hotspots, the GIF writer, the picture files and their
 // cache keyed on what draws them, on a small book built here.

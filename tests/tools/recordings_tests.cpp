@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book maker's clips: every voice spoken into its format, the cache that
 // makes an unchanged book without any engine, dropped-in recordings (those
 // the program cannot play converted or refused), errors, and the effects and

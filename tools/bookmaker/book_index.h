@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the maker writes for the program: the recordings to make, the GBK text
 // lists, the index that ties pages, units, hotspots and roles to files, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects, spoken feedback and music of the exercises and games. Sounds
 // are synthesised with sox alone; spoken clips use the book's voices.
 #include "recordings.h"

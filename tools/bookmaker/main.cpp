@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book maker: reads content/data and writes the book the program carries.
 //   bookmaker <dataDir> <outDir> <cacheDir>       writes <outDir>/book.rcc
 //   bookmaker --contact-sheet <dataDir> <pagesDir> <sheetDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws every picture of the book: the 36 spreads and the pictures of the
 // windows, exercises and games.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GIF files, which Qt reads but cannot write: a colour table shared by all
 // frames and LZW-coded frames.

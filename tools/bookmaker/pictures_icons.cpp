@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pictures: the listen icon, answer marks, matching tiles, the reward
 // flower, the loading animation and the button faces.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pictures are drawn with, beyond what they show: the drawing code,
 // the libraries under it and the fonts.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing helpers shared by every picture of the book: fonts, fitted text,
 // emoji pictures, rounded boxes, colours and image files.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheets: every spread small, with its hotspots outlined and
 // numbered, to check at a glance that each hotspot covers what it plays.
 

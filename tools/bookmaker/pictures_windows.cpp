@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large pictures of the windows: the start window, the cover, the word
 // drill and the game backgrounds. Each keeps calm, light areas where the
 // window puts its text and controls, and its scenery around them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes every clip of the book: speech synthesised offline, encoded in the
 // format its role needs, cached by the hash of what it is made from.

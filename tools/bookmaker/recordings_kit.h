@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The machinery behind every clip: a recipe of program runs (engines, sox,
 // ffmpeg) that makes one file from nothing, cached by the hash of all it is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The voices of the book: which engine says a line, with what settings, and
 // how the spoken lines of a clip are put one after another.
