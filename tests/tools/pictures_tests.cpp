@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -443,6 +444,31 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page02.jpg"), bytesOf(page2));
     EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page04.jpg"), bytesOf(page4));
     EXPECT_TRUE(fs::exists(options_.outDir / "pictures" / "drill_background.jpg"));
+}
+
+TEST_F(RenderedBook, TwoMakersSharingOneCacheBothWriteEveryPicture) {
+    // Two builds may draw the same book into one cache at the same time.
+    const fs::path cache = root_ / "shared-cache";
+    std::string errors[2];
+    bool drawn[2] = {};
+    {
+        const std::jthread other([&] {
+            drawn[1] = renderPictures(book_, page70_, {root_ / "out1", cache}, errors[1]);
+        });
+        drawn[0] = renderPictures(book_, page70_, {root_ / "out0", cache}, errors[0]);
+    }
+    ASSERT_TRUE(drawn[0]) << errors[0];
+    ASSERT_TRUE(drawn[1]) << errors[1];
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(options_.outDir)) {
+        if (entry.is_regular_file()) {
+            const fs::path name = fs::relative(entry.path(), options_.outDir);
+            EXPECT_EQ(bytesOf(root_ / "out0" / name), bytesOf(entry.path())) << name;
+            EXPECT_EQ(bytesOf(root_ / "out1" / name), bytesOf(entry.path())) << name;
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20);
 }
 
 TEST_F(RenderedBook, DrawsContactSheetsOfEverySpread) {
