@@ -20,6 +20,7 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -560,6 +561,31 @@ TEST(DrawingIdentity, CountsTheLibrariesAndFontsThisProgramDrawsWith) {
     EXPECT_TRUE(has("libqjpeg")) << "the JPEG writer";
     EXPECT_TRUE(has("Andika-Regular")) << "the face the book is printed in";
     EXPECT_TRUE(has("NotoColorEmoji"));
+}
+
+TEST_F(RenderedBook, TwoMakersSharingOneCacheBothWriteEveryPicture) {
+    // Two builds may draw the same book into one cache at the same time.
+    const fs::path cache = root_ / "shared-cache";
+    std::string errors[2];
+    bool drawn[2] = {};
+    {
+        const std::jthread other([&] {
+            drawn[1] = renderPictures(book_, page70_, {root_ / "out1", cache, options_.drawing}, errors[1]);
+        });
+        drawn[0] = renderPictures(book_, page70_, {root_ / "out0", cache, options_.drawing}, errors[0]);
+    }
+    ASSERT_TRUE(drawn[0]) << errors[0];
+    ASSERT_TRUE(drawn[1]) << errors[1];
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(options_.outDir)) {
+        if (entry.is_regular_file()) {
+            const fs::path name = fs::relative(entry.path(), options_.outDir);
+            EXPECT_EQ(bytesOf(root_ / "out0" / name), bytesOf(entry.path())) << name;
+            EXPECT_EQ(bytesOf(root_ / "out1" / name), bytesOf(entry.path())) << name;
+            ++files;
+        }
+    }
+    EXPECT_GT(files, 20);
 }
 
 TEST_F(RenderedBook, DrawsContactSheetsOfEverySpread) {

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -292,6 +293,26 @@ TEST_F(RecordingsTest, RemakesTheSameBytesAndFollowsTheVoices) {
     ASSERT_TRUE(makeRecordings(sampleBook(), voices, options("recast"), error)) << error;
     EXPECT_NE(made("recast", "p06_03"), made("first", "p06_03"));
     EXPECT_EQ(made("recast", "u1_w01"), made("first", "u1_w01"));
+}
+
+TEST_F(RecordingsTest, TwoMakersSharingOneCacheBothMakeEveryClip) {
+    // Two builds may speak the same book into one cache at the same time.
+    std::string errors[2];
+    bool spoken[2] = {};
+    {
+        const std::jthread other([&] {
+            spoken[1] =
+                makeRecordings(sampleBook(), kVoices, options("twin1", "shared-cache"), errors[1]);
+        });
+        spoken[0] =
+            makeRecordings(sampleBook(), kVoices, options("twin0", "shared-cache"), errors[0]);
+    }
+    ASSERT_TRUE(spoken[0]) << errors[0];
+    ASSERT_TRUE(spoken[1]) << errors[1];
+    for (const Recording& recording : sampleBook()) {
+        EXPECT_EQ(made("twin0", recording.id), made("first", recording.id)) << recording.id;
+        EXPECT_EQ(made("twin1", recording.id), made("first", recording.id)) << recording.id;
+    }
 }
 
 TEST_F(RecordingsTest, DroppedInRecordingsReplaceTheirClips) {

@@ -223,16 +223,8 @@ bool publish(const Job& job, const PictureOptions& options, std::string& error) 
 }
 
 bool rememberHash(const Job& job, const PictureOptions& options, std::string& error) {
-    const std::filesystem::path file = options.cacheDir / (job.file.string() + ".sha1");
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
-    std::ofstream out(file, std::ios::trunc);
-    out << job.hash << '\n';
-    if (!out) {
-        error = "cannot write " + file.string();
-        return false;
-    }
-    return true;
+    return kit::writeIntoPlace(options.cacheDir / (job.file.string() + ".sha1"),
+                               QByteArray::fromStdString(job.hash + '\n'), error);
 }
 
 struct Outcome {

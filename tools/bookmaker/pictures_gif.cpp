@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <unordered_map>
 
 namespace bookmaker {
@@ -319,18 +318,9 @@ bool writeGif(const std::vector<QImage>& frames, int delayCentiseconds,
     }
     out.push_back(0x3b);
 
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
-    const std::filesystem::path temporary = file.string() + ".part";
-    {
-        std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-        stream.write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
-        if (!stream) {
-            error = "cannot write " + temporary.string();
-            return false;
-        }
-    }
-    return kit::moveIntoPlace(temporary, file, error);
+    return kit::writeIntoPlace(
+        file, QByteArrayView(reinterpret_cast<const char*>(out.data()), qsizetype(out.size())),
+        error);
 }
 
 } // namespace bookmaker

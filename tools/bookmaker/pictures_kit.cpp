@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures_kit.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -12,12 +14,13 @@
 
 namespace bookmaker::kit {
 
-bool moveIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& file,
-                   std::string& error) {
+bool writeIntoPlace(const std::filesystem::path& file, QByteArrayView bytes, std::string& error) {
     std::error_code code;
-    std::filesystem::rename(temporary, file, code);
-    if (code) {
-        error = "cannot write " + file.string() + ": " + code.message();
+    std::filesystem::create_directories(file.parent_path(), code);
+    QSaveFile out(QString::fromStdString(file.string()));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), bytes.size()) != bytes.size() ||
+        !out.commit()) {
+        error = "cannot write " + file.string() + ": " + out.errorString().toStdString();
         return false;
     }
     return true;
@@ -360,16 +363,15 @@ QColor mix(const QColor& a, const QColor& b, qreal t) {
 
 bool saveImage(const QImage& image, const std::filesystem::path& file, int quality,
                std::string& error) {
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
-    const std::filesystem::path temporary = file.string() + ".part";
     const QByteArray format = file.extension() == ".png" ? "PNG" : "JPEG";
     const QImage flat = image.convertToFormat(QImage::Format_RGB32);
-    if (!flat.save(QString::fromStdString(temporary.string()), format.constData(), quality)) {
-        error = "cannot write " + temporary.string();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !flat.save(&buffer, format.constData(), quality)) {
+        error = "cannot encode " + file.string();
         return false;
     }
-    return moveIntoPlace(temporary, file, error);
+    return writeIntoPlace(file, bytes, error);
 }
 
 QImage blankImage(int width, int height, const QColor& fill) {

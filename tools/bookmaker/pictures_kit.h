@@ -6,6 +6,7 @@
 
 #include "book_source.h"
 
+#include <QByteArrayView>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -76,13 +77,12 @@ void drawCard(QPainter& painter, const QRectF& box, qreal radius, const QColor& 
 
 QColor mix(const QColor& a, const QColor& b, qreal t);
 
-// Writes the image as JPEG (or PNG by the file's extension) through a
-// temporary file, so an interrupted run never leaves half a picture.
-// Renames a finished temporary file over its final name, so no reader ever
-// sees half a file.
-bool moveIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& file,
-                   std::string& error);
+// Writes the bytes to a temporary file of this writer's own and renames it
+// over the file, so neither an interrupted run nor a second book maker on the
+// same cache leaves or reads half a file.
+bool writeIntoPlace(const std::filesystem::path& file, QByteArrayView bytes, std::string& error);
 
+// Writes the image as JPEG (or PNG by the file's extension), into place.
 bool saveImage(const QImage& image, const std::filesystem::path& file, int quality,
                std::string& error);
 

@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 #include <QCryptographicHash>
+#include <QTemporaryDir>
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <atomic>
@@ -113,13 +114,17 @@ bool writeFile(const fs::path& path, const std::string& bytes) {
 
 bool cook(const Recipe& recipe, const fs::path& cacheDir, std::string& error) {
     std::error_code ec;
-    // Absolute: the programs run inside it.
-    const fs::path work = fs::absolute(cacheDir / "work" / recipe.key(), ec);
-    fs::remove_all(work, ec);
-    fs::create_directories(work, ec);
-    if (ec) {
-        return fail(error, recipe.what + ": cannot make " + work.string() + ": " + ec.message());
+    // Absolute: the programs run inside it. A folder of this cook's own, as a
+    // second book maker may cook the same recipe in the same cache.
+    const fs::path scratch = fs::absolute(cacheDir / "work", ec);
+    fs::create_directories(scratch, ec);
+    const QTemporaryDir folder(
+        QString::fromStdString((scratch / recipe.key()).string() + "-XXXXXX"));
+    if (ec || !folder.isValid()) {
+        return fail(error, recipe.what + ": cannot make a folder in " + scratch.string() + ": " +
+                               (ec ? ec.message() : folder.errorString().toStdString()));
     }
+    const fs::path work = folder.path().toStdString();
     bool ok = !recipe.steps.empty() || fail(error, recipe.what + ": nothing to make it with");
     for (const auto& [name, bytes] : recipe.inputs) {
         ok = ok && (writeFile(work / name, bytes) ||
@@ -133,7 +138,6 @@ bool cook(const Recipe& recipe, const fs::path& cacheDir, std::string& error) {
         ok = !ec || fail(error, recipe.what + ": cannot store it in " + cacheDir.string() + ": " +
                                     ec.message());
     }
-    fs::remove_all(work, ec);
     return ok;
 }
 
