@@ -279,7 +279,7 @@ bool makeEffects(const AudioOptions& options, std::vector<std::string>& roles, s
         return false;
     }
     roles.clear();
-    const Player player;
+    const Player& player = Player::shared();
     for (const Effect& effect : list) {
         const std::filesystem::path made = cachedFile(options.cacheDir, effect.recipe);
         if (const std::string why = player.whyUnplayable(readFile(made)); !why.empty()) {

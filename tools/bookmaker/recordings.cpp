@@ -138,7 +138,7 @@ bool makeRecordings(const std::vector<Recording>& recordings,
                     const std::map<std::string, std::string>& voices, const AudioOptions& options,
                     std::string& error) {
     const fs::path dropDir = options.dataDir / "recordings";
-    const Player player;
+    const Player& player = Player::shared();
     std::set<std::string> ids;
     // Per recording: the recipe that makes it, or the dropped-in file as it is.
     std::vector<std::optional<Recipe>> recipes(recordings.size());

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <mutex>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -151,7 +152,15 @@ Player::Player() {
 
 Player::~Player() = default;
 
+const Player& Player::shared() {
+    static const Player player;
+    return player;
+}
+
 std::string Player::whyUnplayable(const std::string& wav) const {
+    // SDL's error text is the process's: two makers must not decode at once.
+    static std::mutex decoding;
+    const std::lock_guard lock(decoding);
     if (Mix_QuerySpec(nullptr, nullptr, nullptr) == 0) {
         return std::string("no sound decoder: ") + SDL_GetError();
     }

@@ -21,10 +21,10 @@ namespace bookmaker::audio {
 
 // Decodes clips as the program does before playing them: with the program's
 // own sound output, opened on SDL's dummy driver so that no sound device is
-// needed. One at a time.
+// needed. One for the process, since SDL is opened once; one clip at a time.
 class Player {
   public:
-    Player();
+    static const Player& shared();
     ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
@@ -33,6 +33,7 @@ class Player {
     std::string whyUnplayable(const std::string& wav) const;
 
   private:
+    Player();
     std::unique_ptr<tk::SoundOutput> output_;
 };
 
