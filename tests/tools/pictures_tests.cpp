@@ -8,6 +8,7 @@
 #include "pictures_gif.h"
 #include "pictures_kit.h"
 
+#include <QCryptographicHash>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -381,11 +382,16 @@ QSize sizeOf(const fs::path& file) {
     return QImageReader(QString::fromStdString(file.string())).size();
 }
 
+// A drawing identity as drawingIdentity gives it, told apart by its maker.
+std::string identity(const char* maker) {
+    return QCryptographicHash::hash(maker, QCryptographicHash::Sha1).toHex().toStdString();
+}
+
 class RenderedBook : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::path(dir_.path().toStdString());
-        options_ = {root_ / "out", root_ / "cache", "maker A"};
+        options_ = {root_ / "out", root_ / "cache", identity("maker A")};
         book_ = fixtureBook();
         page70_ = layoutPage70(book_);
         std::string error;
@@ -433,8 +439,8 @@ TEST_F(RenderedBook, WritesEveryPictureAtItsSize) {
 }
 
 TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
-    const fs::path page2 = options_.cacheDir / "pages" / "page02.jpg";
-    const fs::path page4 = options_.cacheDir / "pages" / "page04.jpg";
+    const fs::path page2 = drawingCache(options_) / "pages" / "page02.jpg";
+    const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
     const auto page4Time = fs::last_write_time(page4);
     const std::string page2Bytes = bytesOf(page2);
 
@@ -463,35 +469,40 @@ std::map<std::string, std::string> keysIn(const fs::path& cache) {
 }
 
 TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
-    const std::map<std::string, std::string> first = keysIn(options_.cacheDir);
+    const std::map<std::string, std::string> first = keysIn(drawingCache(options_));
     ASSERT_EQ(first.size(), 4 + 13 + buttonFaces().size());
     std::string error;
     PictureOptions same = options_;
     same.cacheDir = root_ / "same-cache";
     ASSERT_TRUE(renderPictures(book_, page70_, same, error)) << error;
-    EXPECT_EQ(keysIn(same.cacheDir), first);
+    EXPECT_EQ(keysIn(drawingCache(same)), first);
 
     PictureOptions other = options_;
     other.cacheDir = root_ / "other-cache";
-    other.drawing = "maker B";
+    other.drawing = identity("maker B");
     ASSERT_TRUE(renderPictures(book_, page70_, other, error)) << error;
-    const std::map<std::string, std::string> second = keysIn(other.cacheDir);
+    const std::map<std::string, std::string> second = keysIn(drawingCache(other));
     ASSERT_EQ(second.size(), first.size());
     for (const auto& [picture, key] : first) {
         EXPECT_NE(second.at(picture), key) << picture;
     }
 
-    // Without it the key would say nothing of the drawing.
-    other.drawing.clear();
-    EXPECT_FALSE(renderPictures(book_, page70_, other, error));
-    EXPECT_NE(error.find("what draws"), std::string::npos) << error;
+    // Without it the key would say nothing of the drawing; and it names a
+    // folder of the cache, so it must be a digest and not a path.
+    for (const std::string drawing : {"", "../elsewhere"}) {
+        other.drawing = drawing;
+        error.clear();
+        EXPECT_FALSE(renderPictures(book_, page70_, other, error)) << drawing;
+        EXPECT_NE(error.find("what draws"), std::string::npos) << error;
+    }
+    EXPECT_FALSE(fs::exists(root_ / "elsewhere"));
 }
 
 TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
     // Page 4 as other drawing code would have left it, under the same key.
-    const fs::path page4 = options_.cacheDir / "pages" / "page04.jpg";
+    const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
     const std::string drawn = bytesOf(page4);
-    fs::copy_file(options_.cacheDir / "pages" / "page02.jpg", page4,
+    fs::copy_file(drawingCache(options_) / "pages" / "page02.jpg", page4,
                   fs::copy_options::overwrite_existing);
     const std::string stale = bytesOf(page4);
     std::string error;
@@ -500,10 +511,54 @@ TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
     ASSERT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == stale)
         << "the same drawing identity trusts the cache";
 
-    options_.drawing = "maker B";
+    options_.drawing = identity("maker B");
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
-    EXPECT_TRUE(bytesOf(page4) == drawn);
+    EXPECT_TRUE(bytesOf(drawingCache(options_) / "pages" / "page04.jpg") == drawn);
     EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == drawn);
+}
+
+// When each file of a folder was last written, by file.
+std::map<std::string, fs::file_time_type> writeTimesIn(const fs::path& folder) {
+    std::map<std::string, fs::file_time_type> times;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            times[fs::relative(entry.path(), folder).string()] = entry.last_write_time();
+        }
+    }
+    return times;
+}
+
+TEST_F(RenderedBook, KeepsThePicturesOfTheDrawingIdentitiesUsedLast) {
+    // Two builds whose makers differ take turns on one cache.
+    PictureOptions b = options_;
+    b.drawing = identity("maker B");
+    std::string error;
+    ASSERT_TRUE(renderPictures(book_, page70_, b, error)) << error;
+    const auto aTimes = writeTimesIn(drawingCache(options_));
+    const auto bTimes = writeTimesIn(drawingCache(b));
+    ASSERT_EQ(aTimes.size(), 2 * (4 + 13 + buttonFaces().size()));
+    ASSERT_EQ(bTimes.size(), aTimes.size());
+    for (const PictureOptions& turn : {options_, b}) {
+        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+    }
+    EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
+    EXPECT_EQ(writeTimesIn(drawingCache(b)), bTimes) << "maker B drew again";
+    EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page02.jpg") ==
+                bytesOf(drawingCache(b) / "pages" / "page02.jpg"));
+
+    // Used in the order B, C, A, D: B, used longest ago, makes way for D.
+    PictureOptions c = options_;
+    c.drawing = identity("maker C");
+    PictureOptions d = options_;
+    d.drawing = identity("maker D");
+    for (const PictureOptions& turn : {c, options_, d}) {
+        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+    }
+    EXPECT_FALSE(fs::exists(drawingCache(b)));
+    for (const PictureOptions& kept : {options_, c, d}) {
+        EXPECT_EQ(writeTimesIn(drawingCache(kept)).size(), aTimes.size()) << kept.drawing;
+    }
+    EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
 }
 
 TEST(DrawingIdentity, FollowsTheProgramsBytesAndEveryFileItDrawsWith) {

@@ -189,9 +189,9 @@ std::string readHash(const std::filesystem::path& file) {
 
 // Pictures are drawn into the cache, each beside the hash of its inputs,
 // and copied out from there: the output folder may be emptied between runs.
-bool upToDate(const Job& job, const PictureOptions& options) {
-    return std::filesystem::exists(options.cacheDir / job.file) &&
-           readHash(options.cacheDir / (job.file.string() + ".sha1")) == job.hash;
+bool upToDate(const Job& job, const std::filesystem::path& cache) {
+    return std::filesystem::exists(cache / job.file) &&
+           readHash(cache / (job.file.string() + ".sha1")) == job.hash;
 }
 
 bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -206,9 +206,10 @@ bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
                       std::istreambuf_iterator<char>(second));
 }
 
-bool publish(const Job& job, const PictureOptions& options, std::string& error) {
-    const std::filesystem::path from = options.cacheDir / job.file;
-    const std::filesystem::path to = options.outDir / job.file;
+bool publish(const Job& job, const std::filesystem::path& cache,
+             const std::filesystem::path& outDir, std::string& error) {
+    const std::filesystem::path from = cache / job.file;
+    const std::filesystem::path to = outDir / job.file;
     if (sameBytes(from, to)) {
         return true;
     }
@@ -222,8 +223,8 @@ bool publish(const Job& job, const PictureOptions& options, std::string& error) 
     return true;
 }
 
-bool rememberHash(const Job& job, const PictureOptions& options, std::string& error) {
-    const std::filesystem::path file = options.cacheDir / (job.file.string() + ".sha1");
+bool rememberHash(const Job& job, const std::filesystem::path& cache, std::string& error) {
+    const std::filesystem::path file = cache / (job.file.string() + ".sha1");
     std::error_code code;
     std::filesystem::create_directories(file.parent_path(), code);
     std::ofstream out(file, std::ios::trunc);
@@ -242,15 +243,14 @@ struct Outcome {
 };
 
 // Runs the jobs on every core; each job draws into its own image.
-std::vector<Outcome> runAll(const std::vector<Job>& jobs, const PictureOptions& options) {
+std::vector<Outcome> runAll(const std::vector<Job>& jobs, const std::filesystem::path& cache) {
     std::vector<Outcome> outcomes(jobs.size());
     std::atomic<std::size_t> next{0};
     const auto worker = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             Outcome& outcome = outcomes[i];
-            outcome.ok =
-                jobs[i].make(options.cacheDir / jobs[i].file, outcome.warnings, outcome.error) &&
-                rememberHash(jobs[i], options, outcome.error);
+            outcome.ok = jobs[i].make(cache / jobs[i].file, outcome.warnings, outcome.error) &&
+                         rememberHash(jobs[i], cache, outcome.error);
         }
     };
     const unsigned count = std::clamp(std::thread::hardware_concurrency(), 2u, 8u);
@@ -265,7 +265,60 @@ std::vector<Outcome> runAll(const std::vector<Job>& jobs, const PictureOptions& 
     return outcomes;
 }
 
+// Each drawing identity keeps its pictures in a folder of its own, so that
+// builds whose makers differ (sanitised, release, bench) each find theirs;
+// only the few used last are kept.
+constexpr std::size_t kDrawingFolderLength = 16;
+constexpr std::size_t kKeptDrawings = 3;
+
+bool isHex(const std::string& text) {
+    return text.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+bool isDigest(const std::string& drawing) {
+    return drawing.size() >= kDrawingFolderLength && isHex(drawing);
+}
+
+bool isDrawingFolder(const std::filesystem::directory_entry& entry) {
+    const std::string name = entry.path().filename().string();
+    return entry.is_directory() && name.size() == kDrawingFolderLength && isHex(name);
+}
+
+// Marks this identity's folder used now, and removes the folders of all but
+// the identities used last.
+bool useDrawingCache(const PictureOptions& options, std::string& error) {
+    namespace fs = std::filesystem;
+    const fs::path mine = drawingCache(options);
+    std::error_code code;
+    fs::create_directories(mine, code);
+    if (!code) {
+        fs::last_write_time(mine, fs::file_time_type::clock::now(), code);
+    }
+    if (code) {
+        error = "cannot use " + mine.string() + ": " + code.message();
+        return false;
+    }
+    std::vector<std::pair<fs::file_time_type, fs::path>> others;
+    for (const fs::directory_entry& entry : fs::directory_iterator(options.cacheDir, code)) {
+        if (entry.path() != mine && isDrawingFolder(entry)) {
+            others.emplace_back(entry.last_write_time(code), entry.path());
+        }
+    }
+    std::sort(others.begin(), others.end(), std::greater<>());
+    for (std::size_t k = kKeptDrawings - 1; k < others.size(); ++k) {
+        if (fs::remove_all(others[k].second, code); code) {
+            std::cerr << "warning: cannot remove " << others[k].second.string() << ": "
+                      << code.message() << '\n';
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+std::filesystem::path drawingCache(const PictureOptions& options) {
+    return options.cacheDir / options.drawing.substr(0, kDrawingFolderLength);
+}
 
 const std::vector<ButtonFace>& buttonFaces() {
     static const std::vector<ButtonFace> faces{
@@ -296,8 +349,12 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         error = "drawing the pictures needs a QGuiApplication";
         return false;
     }
-    if (options.drawing.empty()) {
-        error = "the pictures' keys need to know what draws them";
+    if (!isDigest(options.drawing)) {
+        error = "the pictures' keys need to know what draws them, as a hex digest";
+        return false;
+    }
+    const std::filesystem::path cache = drawingCache(options);
+    if (!useDrawingCache(options, error)) {
         return false;
     }
     std::vector<Job> all = lessonJobs(book, options.drawing);
@@ -308,11 +365,11 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
     }
     std::vector<Job> stale;
     for (const Job& job : all) {
-        if (!upToDate(job, options)) {
+        if (!upToDate(job, cache)) {
             stale.push_back(job);
         }
     }
-    const std::vector<Outcome> outcomes = runAll(stale, options);
+    const std::vector<Outcome> outcomes = runAll(stale, cache);
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         for (const std::string& warning : outcomes[i].warnings) {
             std::cerr << "warning: " << stale[i].file.string() << ": " << warning << '\n';
@@ -323,7 +380,7 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         }
     }
     return std::all_of(all.begin(), all.end(),
-                       [&](const Job& job) { return publish(job, options, error); });
+                       [&](const Job& job) { return publish(job, cache, options.outDir, error); });
 }
 
 } // namespace bookmaker
