@@ -41,7 +41,7 @@ std::map<int, std::vector<Word>> fixtureUnits() {
     return units;
 }
 
-Item makeItem(int number, ItemKind kind, Rect rect, const std::string& english,
+Item makeItem(int number, ItemKind kind, tk::Rect rect, const std::string& english,
               const std::string& emoji = "", const std::string& print = "") {
     Item item;
     item.number = number;
@@ -116,7 +116,7 @@ TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
     }
     const std::set<int> columns{25, 200, 430, 605};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Rect& r = entries[i].rect;
+        const tk::Rect& r = entries[i].rect;
         EXPECT_TRUE(columns.count(r.left)) << "hotspot " << i + 1 << " at " << r.left;
         EXPECT_EQ(r.width, 120);
         EXPECT_EQ(r.height, 13);
@@ -124,7 +124,7 @@ TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
         // Room for the meaning under the word, above the page numbers.
         EXPECT_LE(r.top + r.height + 11, 520) << "hotspot " << i + 1;
         if (i > 0) {
-            const Rect& before = entries[i - 1].rect;
+            const tk::Rect& before = entries[i - 1].rect;
             const bool sameColumn = before.left == r.left;
             EXPECT_TRUE((sameColumn && r.top >= before.top + 22) || r.left > before.left)
                 << "hotspot " << i + 1 << " is not below or right of the one before";
@@ -228,7 +228,7 @@ Ink inkOf(const QImage& drawn, const QImage& blank, const std::vector<QRect>& al
     return ink;
 }
 
-QRect spreadPixels(const Rect& r) {
+QRect spreadPixels(const tk::Rect& r) {
     constexpr int s = draw::kSpreadScale;
     return QRect(r.left * s, r.top * s, r.width * s, r.height * s);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "book_index.h"
 
+#include "book_pages.h"
 #include "text.h"
 
 #include <QByteArray>
@@ -58,7 +59,7 @@ bool gbkLine(const std::string& utf8, std::string& gbk, const std::string& where
     return tk::toUtf8(gbk) == utf8 ? true : fail(error, where + ": not all of it is in GBK");
 }
 
-std::string rectFields(const Rect& rect) {
+std::string rectFields(const tk::Rect& rect) {
     return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
            std::to_string(rect.width) + " " + std::to_string(rect.height);
 }
@@ -263,7 +264,7 @@ bool writeCatalogue(const BookSource& book, const BookPlan& plan,
         if (!writeFile(stageDir / "text" / name, list, error)) {
             return false;
         }
-        const int pageIndex = spread.bookPage / 2 - 1;
+        const int pageIndex = content::readerPageOf(spread.bookPage);
         index << "pagetext " << pageIndex << " text/" << name << "\n";
         index << "pageclips " << pageIndex;
         for (const std::string& id : plan.pageClips[p]) {
@@ -327,7 +328,7 @@ bool writeCatalogue(const BookSource& book, const BookPlan& plan,
         if (bookPage < 2 || bookPage % 2 != 0 || (bookPage > 70 && bookPage != 74)) {
             return fail(error, "pages/" + file + ": not a page picture");
         }
-        const int readerPage = bookPage == 74 ? 35 : bookPage / 2 - 1;
+        const int readerPage = content::readerPageOf(bookPage);
         index << "pagepicture " << readerPage << " pages/" << file << "\n";
     }
     for (const char* key : kBookTextKeys) {

@@ -40,7 +40,7 @@ class Inputs {
         text_ += std::to_string(value) + ';';
         return *this;
     }
-    Inputs& add(const Rect& r) { return add(r.left).add(r.top).add(r.width).add(r.height); }
+    Inputs& add(const tk::Rect& r) { return add(r.left).add(r.top).add(r.width).add(r.height); }
     Inputs& add(const std::vector<Decoration>& list) {
         add(int(list.size()));
         for (const Decoration& d : list) {

@@ -16,7 +16,7 @@ namespace bookmaker {
 struct WordListEntry {
     int unit = 0;
     int word = 0; // 1-based in the unit's list
-    Rect rect;
+    tk::Rect rect;
 };
 
 // A picture button's face: buttons/<name>.jpg, width x height, with its

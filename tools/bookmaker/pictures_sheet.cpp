@@ -25,7 +25,7 @@ constexpr int kGap = 12;
 constexpr qreal kScale = qreal(kThumbWidth) / draw::kBoxWidth;
 
 struct Mark {
-    Rect rect;
+    tk::Rect rect;
     int number = 0;
     QColor colour;
 };
