@@ -3,6 +3,7 @@
 // The book maker's pictures: the page-70 word layout, fitted text, items
 // drawn inside their hotspots, the GIF writer, the picture files and their
 // cache keyed on what draws them, on a small book built here.
+#include "maker_files.h"
 #include "pictures.h"
 #include "pictures_draw.h"
 #include "pictures_gif.h"
@@ -18,7 +19,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <map>
 #include <set>
 
@@ -373,11 +373,6 @@ TEST(GifWriter, KeepsWhiteOnlyWhereTheFrameIsWhite) {
     EXPECT_LT(double(total) / (frame.width() * frame.height()), 30.0);
 }
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 QSize sizeOf(const fs::path& file) {
     return QImageReader(QString::fromStdString(file.string())).size();
 }
@@ -442,7 +437,7 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     const fs::path page2 = drawingCache(options_) / "pages" / "page02.jpg";
     const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
     const auto page4Time = fs::last_write_time(page4);
-    const std::string page2Bytes = bytesOf(page2);
+    const std::string page2Bytes = readFile(page2);
 
     // An emptied output folder is filled again from the cache.
     fs::remove_all(options_.outDir);
@@ -451,9 +446,9 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
 
     EXPECT_EQ(fs::last_write_time(page4), page4Time);
-    EXPECT_NE(bytesOf(page2), page2Bytes);
-    EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page02.jpg"), bytesOf(page2));
-    EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page04.jpg"), bytesOf(page4));
+    EXPECT_NE(readFile(page2), page2Bytes);
+    EXPECT_EQ(readFile(options_.outDir / "pages" / "page02.jpg"), readFile(page2));
+    EXPECT_EQ(readFile(options_.outDir / "pages" / "page04.jpg"), readFile(page4));
     EXPECT_TRUE(fs::exists(options_.outDir / "pictures" / "drill_background.jpg"));
 }
 
@@ -462,7 +457,7 @@ std::map<std::string, std::string> keysIn(const fs::path& cache) {
     std::map<std::string, std::string> keys;
     for (const auto& entry : fs::recursive_directory_iterator(cache)) {
         if (entry.path().extension() == ".sha1") {
-            keys[fs::relative(entry.path(), cache).string()] = bytesOf(entry.path());
+            keys[fs::relative(entry.path(), cache).string()] = readFile(entry.path());
         }
     }
     return keys;
@@ -501,20 +496,20 @@ TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
 TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
     // Page 4 as other drawing code would have left it, under the same key.
     const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
-    const std::string drawn = bytesOf(page4);
+    const std::string drawn = readFile(page4);
     fs::copy_file(drawingCache(options_) / "pages" / "page02.jpg", page4,
                   fs::copy_options::overwrite_existing);
-    const std::string stale = bytesOf(page4);
+    const std::string stale = readFile(page4);
     std::string error;
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
     // Compared as a whole: a failure should not print the pictures.
-    ASSERT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == stale)
+    ASSERT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == stale)
         << "the same drawing identity trusts the cache";
 
     options_.drawing = identity("maker B");
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
-    EXPECT_TRUE(bytesOf(drawingCache(options_) / "pages" / "page04.jpg") == drawn);
-    EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == drawn);
+    EXPECT_TRUE(readFile(drawingCache(options_) / "pages" / "page04.jpg") == drawn);
+    EXPECT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == drawn);
 }
 
 // When each file of a folder was last written, by file.
@@ -543,8 +538,8 @@ TEST_F(RenderedBook, KeepsThePicturesOfTheDrawingIdentitiesUsedLast) {
     }
     EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
     EXPECT_EQ(writeTimesIn(drawingCache(b)), bTimes) << "maker B drew again";
-    EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page02.jpg") ==
-                bytesOf(drawingCache(b) / "pages" / "page02.jpg"));
+    EXPECT_TRUE(readFile(options_.outDir / "pages" / "page02.jpg") ==
+                readFile(drawingCache(b) / "pages" / "page02.jpg"));
 
     // Used in the order B, C, A, D: B, used longest ago, makes way for D.
     PictureOptions c = options_;

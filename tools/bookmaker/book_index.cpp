@@ -3,6 +3,7 @@
 #include "book_index.h"
 
 #include "book_pages.h"
+#include "maker_files.h"
 #include "text.h"
 
 #include <QByteArray>
@@ -10,7 +11,6 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -19,15 +19,6 @@ namespace bookmaker {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string twoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-bool fail(std::string& error, std::string message) {
-    error = std::move(message);
-    return false;
-}
 
 // The word numbers of a unit that have a clip, in order: clip k is element k-1.
 std::vector<int> clipWords(const BookSource& book, int unit) {
@@ -42,14 +33,6 @@ std::vector<int> clipWords(const BookSource& book, int unit) {
         }
     }
     return numbers;
-}
-
-bool writeFile(const fs::path& path, std::string_view bytes, std::string& error) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? true : fail(error, path.string() + ": cannot be written");
 }
 
 // GBK of a UTF-8 line; fails when a character has no GBK code.
@@ -103,25 +86,6 @@ std::string xmlEscaped(const std::string& text) {
         }
     }
     return out;
-}
-
-bool sameFile(const fs::path& a, const fs::path& b) {
-    if (!fs::exists(b) || fs::file_size(a) != fs::file_size(b)) {
-        return false;
-    }
-    std::ifstream left(a, std::ios::binary);
-    std::ifstream right(b, std::ios::binary);
-    std::vector<char> x(1 << 20);
-    std::vector<char> y(1 << 20);
-    while (left && right) {
-        left.read(x.data(), static_cast<std::streamsize>(x.size()));
-        right.read(y.data(), static_cast<std::streamsize>(y.size()));
-        if (left.gcount() != right.gcount() ||
-            !std::equal(x.begin(), x.begin() + left.gcount(), y.begin())) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string speechKey(const std::vector<SpokenPart>& speech) {
@@ -379,7 +343,7 @@ bool packResource(const fs::path& stageDir, const fs::path& rccFile, std::string
         return fail(error,
                     "rcc failed on " + qrcFile.string() + ": " + rcc.errorString().toStdString());
     }
-    if (sameFile(fresh, rccFile)) {
+    if (sameBytes(fresh, rccFile)) {
         fs::remove(fresh);
     } else {
         fs::rename(fresh, rccFile);

@@ -3,6 +3,7 @@
 #include "book_source.h"
 
 #include "book_pages.h"
+#include "maker_files.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,17 +25,8 @@ struct SourceFile {
     std::vector<std::string> lines;
 };
 
-std::string twoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 std::string at(const SourceFile& file, std::size_t index) {
     return file.name + ":" + std::to_string(index + 1) + ": ";
-}
-
-bool fail(std::string& error, std::string message) {
-    error = std::move(message);
-    return false;
 }
 
 // Position of the first byte that breaks UTF-8, or npos.

@@ -5,6 +5,7 @@
 
 #include "pictures.h"
 
+#include "maker_files.h"
 #include "pictures_draw.h"
 #include "pictures_gif.h"
 #include "pictures_kit.h"
@@ -13,11 +14,9 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <thread>
 
 namespace bookmaker {
@@ -65,12 +64,6 @@ struct Job {
     std::function<bool(const std::filesystem::path& file, draw::Warnings&, std::string& error)>
         make;
 };
-
-std::string twoDigits(int n) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d", n);
-    return digits;
-}
 
 std::function<bool(const std::filesystem::path&, draw::Warnings&, std::string&)>
 jpeg(std::function<QImage(draw::Warnings&)> picture, int quality) {
@@ -194,18 +187,6 @@ bool upToDate(const Job& job, const std::filesystem::path& cache) {
            readHash(cache / (job.file.string() + ".sha1")) == job.hash;
 }
 
-bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code code;
-    if (!std::filesystem::exists(b, code) ||
-        std::filesystem::file_size(a, code) != std::filesystem::file_size(b, code)) {
-        return false;
-    }
-    std::ifstream first(a, std::ios::binary);
-    std::ifstream second(b, std::ios::binary);
-    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
-                      std::istreambuf_iterator<char>(second));
-}
-
 bool publish(const Job& job, const std::filesystem::path& cache,
              const std::filesystem::path& outDir, std::string& error) {
     const std::filesystem::path from = cache / job.file;
@@ -224,16 +205,7 @@ bool publish(const Job& job, const std::filesystem::path& cache,
 }
 
 bool rememberHash(const Job& job, const std::filesystem::path& cache, std::string& error) {
-    const std::filesystem::path file = cache / (job.file.string() + ".sha1");
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
-    std::ofstream out(file, std::ios::trunc);
-    out << job.hash << '\n';
-    if (!out) {
-        error = "cannot write " + file.string();
-        return false;
-    }
-    return true;
+    return writeFile(cache / (job.file.string() + ".sha1"), job.hash + '\n', error);
 }
 
 struct Outcome {

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures_gif.h"
 
+#include "maker_files.h"
 #include "pictures_kit.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <unordered_map>
 
 namespace bookmaker {
@@ -319,18 +319,11 @@ bool writeGif(const std::vector<QImage>& frames, int delayCentiseconds,
     }
     out.push_back(0x3b);
 
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
     const std::filesystem::path temporary = file.string() + ".part";
-    {
-        std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-        stream.write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
-        if (!stream) {
-            error = "cannot write " + temporary.string();
-            return false;
-        }
-    }
-    return kit::moveIntoPlace(temporary, file, error);
+    return writeFile(temporary,
+                     std::string_view(reinterpret_cast<const char*>(out.data()), out.size()),
+                     error) &&
+           kit::moveIntoPlace(temporary, file, error);
 }
 
 } // namespace bookmaker
