@@ -61,7 +61,7 @@ struct Book {
     std::array<std::string_view, kUnits> wordTexts;
     std::array<tk::ClipList, kLessonPages> pageClips;
     std::array<tk::ClipList, kUnits> wordClips;
-    std::array<std::vector<Rect>, kBookPages> hotspots;
+    std::array<std::vector<tk::Rect>, kBookPages> hotspots;
     std::vector<FixedHotspot> page70;
     std::vector<FixedHotspot> page74;
     std::vector<AnswerBox> answerBoxes;
@@ -115,8 +115,8 @@ class Fields {
         std::from_chars(field.data(), field.data() + field.size(), value);
         return value;
     }
-    Rect rect() {
-        Rect r;
+    tk::Rect rect() {
+        tk::Rect r;
         r.left = number();
         r.top = number();
         r.width = number();
@@ -176,7 +176,7 @@ void readRecord(Book& b, std::string_view line) {
         hotspot.number = f.number();
         hotspot.rect = f.rect();
         hotspot.clip = clipOf(f.next());
-        const int page = kind == "page70" ? kLessonPages : kLessonPages + 1;
+        const int page = readerPageOf(kind == "page70" ? 70 : 74);
         b.hotspots[static_cast<std::size_t>(page)].push_back(hotspot.rect);
         (kind == "page70" ? b.page70 : b.page74).push_back(hotspot);
     } else if (kind == "box") {
@@ -260,7 +260,7 @@ const tk::ClipList& wordClips(int unit) {
     return itemOr(book().wordClips, unit - 1);
 }
 
-const std::vector<Rect>& pageHotspots(int readerPage) {
+const std::vector<tk::Rect>& pageHotspots(int readerPage) {
     return itemOr(book().hotspots, readerPage);
 }
 

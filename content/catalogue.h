@@ -5,6 +5,7 @@
 // the program. Every lookup is bounds-checked: outside its range it yields
 // an empty list, text, clip or picture.
 
+#include "book_pages.h"
 #include "clip.h"
 #include "text.h"
 
@@ -14,18 +15,10 @@
 
 namespace content {
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
 // A hotspot of book page 70 or 74, which holds its own clip.
 struct FixedHotspot {
     int number = 0; // 1-based; page 74 skips 25 and 30
-    Rect rect;
+    tk::Rect rect;
     tk::Clip clip;
 };
 
@@ -33,7 +26,7 @@ struct AnswerBox {
     enum class Kind { Tick, Write, Listen } kind = Kind::Tick;
     std::string unitName; // UTF-8
     int bookPage = 0;
-    Rect rect;
+    tk::Rect rect;
     std::string answer; // Tick: "yes"/"no"; Write: the digit; Listen: item number
 };
 
@@ -80,15 +73,12 @@ enum class BookText { StartTitle, ReaderTitle, HelpAbout, HelpFaq, LinkText, Lin
 // Registers the compiled-in book; call once at start before any lookup.
 void loadBook();
 
-constexpr int kLessonPages = 34; // page index 0-33: book pages 2-68
-constexpr int kBookPages = 36;   // reader pages 0-35: book pages 2-70 and 74
-
 std::string_view pageTextList(int pageIndex); // GBK, CR LF between lines
 std::string_view wordList(int unit);          // 1-6, GBK
 const tk::ClipList& pageClips(int pageIndex);
 const tk::ClipList& wordClips(int unit);
 // Reader pages 0-35, in item order (pages 70 and 74: hotspot order).
-const std::vector<Rect>& pageHotspots(int readerPage);
+const std::vector<tk::Rect>& pageHotspots(int readerPage);
 const std::vector<FixedHotspot>& page70Hotspots();
 const std::vector<FixedHotspot>& page74Hotspots();
 const std::vector<AnswerBox>& answerBoxes();

@@ -4,10 +4,6 @@
 
 namespace reader {
 
-int bookPageOf(int page) {
-    return page == kLastBookPage ? 74 : 2 * (page + 1);
-}
-
 std::string pageName(int page) {
     return page == kDrillPage ? "背单词" : std::to_string(bookPageOf(page));
 }

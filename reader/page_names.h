@@ -3,18 +3,20 @@
 #pragma once
 // How the reader's pages, page pictures and hotspots are numbered and named.
 
+#include "book_pages.h"
+
 #include <string>
 
 namespace reader {
 
-constexpr int kLessonPages = 34;  // pages 0-33: book pages 2-68
-constexpr int kWordListPage = 34; // book page 70
-constexpr int kLastBookPage = 35; // book page 74
-constexpr int kDrillPage = 36;
-constexpr int kPages = 37;
+// Pages 0-35 show the book as content numbers it; the word drill follows.
+using content::bookPageOf;
+using content::kLessonPages;
+constexpr int kWordListPage = content::readerPageOf(70);
+constexpr int kLastBookPage = content::readerPageOf(74);
+constexpr int kDrillPage = content::kBookPages;
+constexpr int kPages = kDrillPage + 1;
 
-// The book page shown by reader page 0-35.
-int bookPageOf(int page);
 // The page control's page name: "2" ... "70", "74", "背单词".
 std::string pageName(int page);
 // The picture box that holds the page: 图片框底图2, 图片框底图4, 图片框底图1, ...

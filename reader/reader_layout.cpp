@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reader_layout.h"
 
+#include "book_pages.h"
 #include "platform.h"
 #include "reader_links.h"
 #include "window.h"
@@ -51,8 +52,8 @@ Point scaledCorner(const tk::Rect& rect, const Scale& scale) {
 }
 
 Point tickBoxCorner(const tk::Rect& rect, const Scale& scale) {
-    return {static_cast<int>(rect.left * scale.x + rect.width * scale.x / 2),
-            static_cast<int>(rect.top * scale.y + rect.height * scale.y / 2)};
+    const content::Corner corner = content::tickBoxCorner(rect, scale.x, scale.y);
+    return {static_cast<int>(corner.left), static_cast<int>(corner.top)};
 }
 
 int titlePanelLeft(int toolbarWidth, int panelWidth) {

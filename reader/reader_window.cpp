@@ -49,10 +49,6 @@ tk::Handler onHotspot(std::function<void(tk::Window&, const tk::UnitRef&)> work)
     };
 }
 
-tk::Rect rectOf(const content::Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
 class Builder {
   public:
     tk::WindowDef window;
@@ -159,10 +155,10 @@ class Builder {
         }
     }
 
-    void addHotspot(const std::string& box, int bookPage, int k, const content::Rect& rect,
+    void addHotspot(const std::string& box, int bookPage, int k, const tk::Rect& rect,
                     tk::Handler handler) {
         const std::string name = hotspotName(bookPage, k);
-        tk::UnitDef hotspot = tk::unitDef(name, Kind::TransLabel, rectOf(rect), box);
+        tk::UnitDef hotspot = tk::unitDef(name, Kind::TransLabel, rect, box);
         hotspot.tag = std::to_string(bookPage);
         hotspot.cursor = Cursor::Hand;
         add(std::move(hotspot));
@@ -170,7 +166,7 @@ class Builder {
     }
 
     void addLessonHotspots(const std::string& box, int page, int bookPage) {
-        const std::vector<content::Rect>& rects = content::pageHotspots(page);
+        const std::vector<tk::Rect>& rects = content::pageHotspots(page);
         std::vector<int> order;
         for (int k = 1; k <= static_cast<int>(rects.size()); ++k) {
             order.push_back(k);
@@ -208,14 +204,13 @@ class Builder {
             }
             switch (answer.kind) {
             case BoxKind::Tick:
-                add(tk::unitDef(answer.unitName, Kind::CheckBox, rectOf(answer.rect), box));
+                add(tk::unitDef(answer.unitName, Kind::CheckBox, answer.rect, box));
                 break;
             case BoxKind::Write:
-                add(tk::unitDef(answer.unitName, Kind::EditBox, rectOf(answer.rect), box));
+                add(tk::unitDef(answer.unitName, Kind::EditBox, answer.rect, box));
                 break;
             case BoxKind::Listen: {
-                tk::UnitDef mark =
-                    tk::unitDef(answer.unitName, Kind::PicBox, rectOf(answer.rect), box);
+                tk::UnitDef mark = tk::unitDef(answer.unitName, Kind::PicBox, answer.rect, box);
                 mark.picture = content::picture(content::PictureRole::ListenIcon);
                 mark.cursor = Cursor::Hand;
                 add(std::move(mark));

@@ -14,7 +14,6 @@ namespace start {
 
 namespace {
 
-constexpr int kTickMs = 50;
 constexpr int kTextTop = 4;
 
 // Whole-pixel steps meet the ends exactly when the text is wider than the
@@ -44,8 +43,8 @@ void tickLinkLine(LinkDirection direction) {
     panel->write(text);
     if (step.direction != direction) {
         const bool left = step.direction == LinkDirection::Left;
-        window->unit("时钟_右移").setInterval(left ? 0 : kTickMs);
-        window->unit("时钟_左移").setInterval(left ? kTickMs : 0);
+        window->unit("时钟_右移").setInterval(left ? 0 : kLinkLineTickMs);
+        window->unit("时钟_左移").setInterval(left ? kLinkLineTickMs : 0);
     }
 }
 

@@ -19,6 +19,8 @@ struct LinkStep {
 
 // The line stops moving right when it starts this far from the left edge.
 constexpr int kLinkLineLeftStop = 5;
+// The running timer's interval; the other one's is 0.
+constexpr int kLinkLineTickMs = 50;
 
 // One tick: moves the line one pixel and turns it around once its right end
 // has reached the panel's right edge, or its left end the left stop.

@@ -130,7 +130,7 @@ tk::WindowDef startWindow() {
         heading(tk::unitDef("透明标签_问题", Kind::TransLabel, {548, 296, 112, 33}), "常见问题"),
         helpText(tk::unitDef("超级编辑框常见问题", Kind::RichEdit, {424, 337, 344, 215}),
                  BookText::HelpFaq),
-        timer("时钟_左移", 50),
+        timer("时钟_左移", kLinkLineTickMs),
         timer("时钟_右移", 0),
     };
     window.bindings = {

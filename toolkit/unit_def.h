@@ -5,6 +5,7 @@
 // and the handlers bound to their events. Names and texts in a definition are
 // written in UTF-8; captions become GBK texts when the window is created.
 
+#include "rect.h"
 #include "text.h"
 
 #include <QByteArray>
@@ -43,13 +44,6 @@ struct Font {
     int size = 9;
     std::string face = "宋体"; // UTF-8
     friend bool operator==(const Font&, const Font&) = default;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
 };
 
 struct ComboItem {

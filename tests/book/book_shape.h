@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-namespace content {
+namespace tk {
 inline void PrintTo(const Rect& r, std::ostream* out) {
     *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
 }
-} // namespace content
+} // namespace tk
 
 namespace book_shape {
 
@@ -79,7 +79,7 @@ inline std::vector<int> unitPages(int unit) {
 }
 
 inline int pageIndex(int bookPage) {
-    return bookPage / 2 - 1;
+    return content::readerPageOf(bookPage);
 }
 
 class Book : public ::testing::Test {

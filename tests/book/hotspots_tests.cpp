@@ -8,7 +8,7 @@
 namespace {
 
 using namespace book_shape;
-using content::Rect;
+using tk::Rect;
 
 bool inside(const Rect& inner, const Rect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top &&

@@ -74,7 +74,7 @@ TEST_F(ReaderTest, HotspotsCarryTheirBookPageAndLieInTheirPageBox) {
             EXPECT_EQ(hotspot.tag(), std::to_string(bookPage));
             EXPECT_EQ(hotspot.widget()->cursor().shape(), Qt::PointingHandCursor);
             EXPECT_EQ(boxOf(hotspot), reader::pagePictureName(page));
-            const content::Rect rect = content::pageHotspots(page)[i];
+            const tk::Rect rect = content::pageHotspots(page)[i];
             EXPECT_EQ(hotspot.left(), rect.left);
             EXPECT_EQ(hotspot.width(), rect.width);
             ++hotspots;
@@ -122,7 +122,8 @@ TEST_F(ReaderTest, AnswerBoxesSitInTheirPagePictures) {
     for (const content::AnswerBox& answer : boxes) {
         const tk::UnitRef box = unit(answer.unitName);
         ASSERT_FALSE(box.isEmpty()) << answer.unitName;
-        EXPECT_EQ(boxOf(box), reader::pagePictureName(answer.bookPage / 2 - 1)) << answer.unitName;
+        EXPECT_EQ(boxOf(box), reader::pagePictureName(content::readerPageOf(answer.bookPage)))
+            << answer.unitName;
         ++kinds[answer.kind];
         switch (answer.kind) {
         case content::AnswerBox::Kind::Tick:

@@ -3,6 +3,7 @@
 // The maker's recording list, text lists, index and resource packing, on the
 // small fixture book.
 #include "book_index.h"
+#include "maker_files.h"
 #include "text.h"
 
 #include <QFile>
@@ -26,13 +27,6 @@ BookSource fixtureBook() {
     auto book = readBookSource(kFixture, error);
     EXPECT_TRUE(book) << error;
     return book.value_or(BookSource());
-}
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -165,21 +159,21 @@ class Catalogue : public ::testing::Test {
 TEST_F(Catalogue, WritesGbkListsWithCrLf) {
     std::string error;
     ASSERT_TRUE(writeCatalogue(book, plan, page70, {"praise1"}, stage(), error)) << error;
-    EXPECT_EQ(readAll(stage() / "text/p02.txt"),
+    EXPECT_EQ(readFile(stage() / "text/p02.txt"),
               tk::toGbk("Unit 1 Hello\r\n第一单元　你好\r\nboy\r\n男孩\r\nHi, I'm Ben.\r\n"
                         "你好，我是本。\r\n$\r\n$\r\nboy\r\n男孩"));
     // Book page 12's list keeps its final line break.
-    EXPECT_EQ(readAll(stage() / "text/p12.txt"),
+    EXPECT_EQ(readFile(stage() / "text/p12.txt"),
               tk::toGbk("Let's talk\r\n我们来说一说\r\nGood morning!\r\n早上好！\r\n"));
-    EXPECT_EQ(readAll(stage() / "text/unit1.txt"),
+    EXPECT_EQ(readFile(stage() / "text/unit1.txt"),
               tk::toGbk("boy\r\n男孩\r\ngirl\r\n女孩\r\nlong\r\n长的；长久（指时间）"));
-    EXPECT_EQ(readAll(stage() / "text/book_help_about.txt"), tk::toGbk("第一行\n第二行 \\ 完"));
+    EXPECT_EQ(readFile(stage() / "text/book_help_about.txt"), tk::toGbk("第一行\n第二行 \\ 完"));
 }
 
 TEST_F(Catalogue, IndexesPagesUnitsHotspotsAndRoles) {
     std::string error;
     ASSERT_TRUE(writeCatalogue(book, plan, page70, {"praise1", "music"}, stage(), error)) << error;
-    const auto lines = linesOf(readAll(stage() / "index.txt"));
+    const auto lines = linesOf(readFile(stage() / "index.txt"));
     const std::vector<std::string> expected = {
         "pagetext 0 text/p02.txt",
         "pageclips 0 clips/p02_01.wav clips/u1_w01.wav clips/p02_03.wav clips/p02_04.wav "
@@ -220,14 +214,14 @@ TEST(ResourcePack, PacksTheStageRepeatablyAndKeepsAnUnchangedFile) {
     std::ofstream(stage / "clips" / "p02_01.wav", std::ios::binary) << std::string(5000, 'x');
     std::string error;
     ASSERT_TRUE(packResource(stage, root / "out" / "book.rcc", error)) << error;
-    const std::string first = readAll(root / "out" / "book.rcc");
+    const std::string first = readFile(root / "out" / "book.rcc");
     const auto written = fs::last_write_time(root / "out" / "book.rcc");
 
     // Newer file dates alone change nothing, and the file is not rewritten.
     fs::last_write_time(stage / "index.txt", written + std::chrono::hours(1));
     ASSERT_TRUE(packResource(stage, root / "out" / "book.rcc", error)) << error;
     EXPECT_EQ(fs::last_write_time(root / "out" / "book.rcc"), written);
-    EXPECT_EQ(readAll(root / "out" / "book.rcc"), first);
+    EXPECT_EQ(readFile(root / "out" / "book.rcc"), first);
 
     ASSERT_TRUE(QResource::registerResource(
         QString::fromStdString((root / "out/book.rcc").string()), "/packtest"));
@@ -242,7 +236,7 @@ TEST(ResourcePack, PacksTheStageRepeatablyAndKeepsAnUnchangedFile) {
 
     std::ofstream(stage / "index.txt") << "changed\n";
     ASSERT_TRUE(packResource(stage, root / "out" / "book.rcc", error)) << error;
-    EXPECT_NE(readAll(root / "out" / "book.rcc"), first);
+    EXPECT_NE(readFile(root / "out" / "book.rcc"), first);
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 // The book maker's pictures: the page-70 word layout, fitted text, items
 // drawn inside their hotspots, the GIF writer, the picture files and their
 // cache keyed on what draws them, on a small book built here.
+#include "maker_files.h"
 #include "pictures.h"
 #include "pictures_draw.h"
 #include "pictures_gif.h"
 #include "pictures_kit.h"
 
+#include <QCryptographicHash>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -17,7 +19,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <map>
 #include <set>
 #include <thread>
@@ -41,7 +42,7 @@ std::map<int, std::vector<Word>> fixtureUnits() {
     return units;
 }
 
-Item makeItem(int number, ItemKind kind, Rect rect, const std::string& english,
+Item makeItem(int number, ItemKind kind, tk::Rect rect, const std::string& english,
               const std::string& emoji = "", const std::string& print = "") {
     Item item;
     item.number = number;
@@ -116,7 +117,7 @@ TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
     }
     const std::set<int> columns{25, 200, 430, 605};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Rect& r = entries[i].rect;
+        const tk::Rect& r = entries[i].rect;
         EXPECT_TRUE(columns.count(r.left)) << "hotspot " << i + 1 << " at " << r.left;
         EXPECT_EQ(r.width, 120);
         EXPECT_EQ(r.height, 13);
@@ -124,7 +125,7 @@ TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
         // Room for the meaning under the word, above the page numbers.
         EXPECT_LE(r.top + r.height + 11, 520) << "hotspot " << i + 1;
         if (i > 0) {
-            const Rect& before = entries[i - 1].rect;
+            const tk::Rect& before = entries[i - 1].rect;
             const bool sameColumn = before.left == r.left;
             EXPECT_TRUE((sameColumn && r.top >= before.top + 22) || r.left > before.left)
                 << "hotspot " << i + 1 << " is not below or right of the one before";
@@ -228,7 +229,7 @@ Ink inkOf(const QImage& drawn, const QImage& blank, const std::vector<QRect>& al
     return ink;
 }
 
-QRect spreadPixels(const Rect& r) {
+QRect spreadPixels(const tk::Rect& r) {
     constexpr int s = draw::kSpreadScale;
     return QRect(r.left * s, r.top * s, r.width * s, r.height * s);
 }
@@ -373,20 +374,20 @@ TEST(GifWriter, KeepsWhiteOnlyWhereTheFrameIsWhite) {
     EXPECT_LT(double(total) / (frame.width() * frame.height()), 30.0);
 }
 
-std::string bytesOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 QSize sizeOf(const fs::path& file) {
     return QImageReader(QString::fromStdString(file.string())).size();
+}
+
+// A drawing identity as drawingIdentity gives it, told apart by its maker.
+std::string identity(const char* maker) {
+    return QCryptographicHash::hash(maker, QCryptographicHash::Sha1).toHex().toStdString();
 }
 
 class RenderedBook : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::path(dir_.path().toStdString());
-        options_ = {root_ / "out", root_ / "cache", "maker A"};
+        options_ = {root_ / "out", root_ / "cache", identity("maker A")};
         book_ = fixtureBook();
         page70_ = layoutPage70(book_);
         std::string error;
@@ -434,10 +435,10 @@ TEST_F(RenderedBook, WritesEveryPictureAtItsSize) {
 }
 
 TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
-    const fs::path page2 = options_.cacheDir / "pages" / "page02.jpg";
-    const fs::path page4 = options_.cacheDir / "pages" / "page04.jpg";
+    const fs::path page2 = drawingCache(options_) / "pages" / "page02.jpg";
+    const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
     const auto page4Time = fs::last_write_time(page4);
-    const std::string page2Bytes = bytesOf(page2);
+    const std::string page2Bytes = readFile(page2);
 
     // An emptied output folder is filled again from the cache.
     fs::remove_all(options_.outDir);
@@ -446,9 +447,9 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
 
     EXPECT_EQ(fs::last_write_time(page4), page4Time);
-    EXPECT_NE(bytesOf(page2), page2Bytes);
-    EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page02.jpg"), bytesOf(page2));
-    EXPECT_EQ(bytesOf(options_.outDir / "pages" / "page04.jpg"), bytesOf(page4));
+    EXPECT_NE(readFile(page2), page2Bytes);
+    EXPECT_EQ(readFile(options_.outDir / "pages" / "page02.jpg"), readFile(page2));
+    EXPECT_EQ(readFile(options_.outDir / "pages" / "page04.jpg"), readFile(page4));
     EXPECT_TRUE(fs::exists(options_.outDir / "pictures" / "drill_background.jpg"));
 }
 
@@ -457,54 +458,103 @@ std::map<std::string, std::string> keysIn(const fs::path& cache) {
     std::map<std::string, std::string> keys;
     for (const auto& entry : fs::recursive_directory_iterator(cache)) {
         if (entry.path().extension() == ".sha1") {
-            keys[fs::relative(entry.path(), cache).string()] = bytesOf(entry.path());
+            keys[fs::relative(entry.path(), cache).string()] = readFile(entry.path());
         }
     }
     return keys;
 }
 
 TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
-    const std::map<std::string, std::string> first = keysIn(options_.cacheDir);
+    const std::map<std::string, std::string> first = keysIn(drawingCache(options_));
     ASSERT_EQ(first.size(), 4 + 13 + buttonFaces().size());
     std::string error;
     PictureOptions same = options_;
     same.cacheDir = root_ / "same-cache";
     ASSERT_TRUE(renderPictures(book_, page70_, same, error)) << error;
-    EXPECT_EQ(keysIn(same.cacheDir), first);
+    EXPECT_EQ(keysIn(drawingCache(same)), first);
 
     PictureOptions other = options_;
     other.cacheDir = root_ / "other-cache";
-    other.drawing = "maker B";
+    other.drawing = identity("maker B");
     ASSERT_TRUE(renderPictures(book_, page70_, other, error)) << error;
-    const std::map<std::string, std::string> second = keysIn(other.cacheDir);
+    const std::map<std::string, std::string> second = keysIn(drawingCache(other));
     ASSERT_EQ(second.size(), first.size());
     for (const auto& [picture, key] : first) {
         EXPECT_NE(second.at(picture), key) << picture;
     }
 
-    // Without it the key would say nothing of the drawing.
-    other.drawing.clear();
-    EXPECT_FALSE(renderPictures(book_, page70_, other, error));
-    EXPECT_NE(error.find("what draws"), std::string::npos) << error;
+    // Without it the key would say nothing of the drawing; and it names a
+    // folder of the cache, so it must be a digest and not a path.
+    for (const std::string drawing : {"", "../elsewhere"}) {
+        other.drawing = drawing;
+        error.clear();
+        EXPECT_FALSE(renderPictures(book_, page70_, other, error)) << drawing;
+        EXPECT_NE(error.find("what draws"), std::string::npos) << error;
+    }
+    EXPECT_FALSE(fs::exists(root_ / "elsewhere"));
 }
 
 TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
     // Page 4 as other drawing code would have left it, under the same key.
-    const fs::path page4 = options_.cacheDir / "pages" / "page04.jpg";
-    const std::string drawn = bytesOf(page4);
-    fs::copy_file(options_.cacheDir / "pages" / "page02.jpg", page4,
+    const fs::path page4 = drawingCache(options_) / "pages" / "page04.jpg";
+    const std::string drawn = readFile(page4);
+    fs::copy_file(drawingCache(options_) / "pages" / "page02.jpg", page4,
                   fs::copy_options::overwrite_existing);
-    const std::string stale = bytesOf(page4);
+    const std::string stale = readFile(page4);
     std::string error;
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
     // Compared as a whole: a failure should not print the pictures.
-    ASSERT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == stale)
+    ASSERT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == stale)
         << "the same drawing identity trusts the cache";
 
-    options_.drawing = "maker B";
+    options_.drawing = identity("maker B");
     ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
-    EXPECT_TRUE(bytesOf(page4) == drawn);
-    EXPECT_TRUE(bytesOf(options_.outDir / "pages" / "page04.jpg") == drawn);
+    EXPECT_TRUE(readFile(drawingCache(options_) / "pages" / "page04.jpg") == drawn);
+    EXPECT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == drawn);
+}
+
+// When each file of a folder was last written, by file.
+std::map<std::string, fs::file_time_type> writeTimesIn(const fs::path& folder) {
+    std::map<std::string, fs::file_time_type> times;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            times[fs::relative(entry.path(), folder).string()] = entry.last_write_time();
+        }
+    }
+    return times;
+}
+
+TEST_F(RenderedBook, KeepsThePicturesOfTheDrawingIdentitiesUsedLast) {
+    // Two builds whose makers differ take turns on one cache.
+    PictureOptions b = options_;
+    b.drawing = identity("maker B");
+    std::string error;
+    ASSERT_TRUE(renderPictures(book_, page70_, b, error)) << error;
+    const auto aTimes = writeTimesIn(drawingCache(options_));
+    const auto bTimes = writeTimesIn(drawingCache(b));
+    ASSERT_EQ(aTimes.size(), 2 * (4 + 13 + buttonFaces().size()));
+    ASSERT_EQ(bTimes.size(), aTimes.size());
+    for (const PictureOptions& turn : {options_, b}) {
+        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+    }
+    EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
+    EXPECT_EQ(writeTimesIn(drawingCache(b)), bTimes) << "maker B drew again";
+    EXPECT_TRUE(readFile(options_.outDir / "pages" / "page02.jpg") ==
+                readFile(drawingCache(b) / "pages" / "page02.jpg"));
+
+    // Used in the order B, C, A, D: B, used longest ago, makes way for D.
+    PictureOptions c = options_;
+    c.drawing = identity("maker C");
+    PictureOptions d = options_;
+    d.drawing = identity("maker D");
+    for (const PictureOptions& turn : {c, options_, d}) {
+        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+    }
+    EXPECT_FALSE(fs::exists(drawingCache(b)));
+    for (const PictureOptions& kept : {options_, c, d}) {
+        EXPECT_EQ(writeTimesIn(drawingCache(kept)).size(), aTimes.size()) << kept.drawing;
+    }
+    EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
 }
 
 TEST(DrawingIdentity, FollowsTheProgramsBytesAndEveryFileItDrawsWith) {
@@ -570,9 +620,11 @@ TEST_F(RenderedBook, TwoMakersSharingOneCacheBothWriteEveryPicture) {
     bool drawn[2] = {};
     {
         const std::jthread other([&] {
-            drawn[1] = renderPictures(book_, page70_, {root_ / "out1", cache, options_.drawing}, errors[1]);
+            drawn[1] = renderPictures(book_, page70_, {root_ / "out1", cache, options_.drawing},
+                                      errors[1]);
         });
-        drawn[0] = renderPictures(book_, page70_, {root_ / "out0", cache, options_.drawing}, errors[0]);
+        drawn[0] =
+            renderPictures(book_, page70_, {root_ / "out0", cache, options_.drawing}, errors[0]);
     }
     ASSERT_TRUE(drawn[0]) << errors[0];
     ASSERT_TRUE(drawn[1]) << errors[1];
@@ -580,8 +632,9 @@ TEST_F(RenderedBook, TwoMakersSharingOneCacheBothWriteEveryPicture) {
     for (const auto& entry : fs::recursive_directory_iterator(options_.outDir)) {
         if (entry.is_regular_file()) {
             const fs::path name = fs::relative(entry.path(), options_.outDir);
-            EXPECT_EQ(bytesOf(root_ / "out0" / name), bytesOf(entry.path())) << name;
-            EXPECT_EQ(bytesOf(root_ / "out1" / name), bytesOf(entry.path())) << name;
+            // Compared as a whole: a failure should not print the pictures.
+            EXPECT_TRUE(readFile(root_ / "out0" / name) == readFile(entry.path())) << name;
+            EXPECT_TRUE(readFile(root_ / "out1" / name) == readFile(entry.path())) << name;
             ++files;
         }
     }

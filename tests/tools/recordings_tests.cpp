@@ -4,6 +4,7 @@
 // makes an unchanged book without any engine, dropped-in recordings (those
 // the program cannot play converted or refused), errors, and the effects and
 // music of the games. Runs the real engines.
+#include "maker_files.h"
 #include "recordings.h"
 #include "sdl_sound.h"
 #include "wav.h"
@@ -18,7 +19,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <set>
 #include <thread>
 
@@ -30,11 +30,6 @@ using namespace bookmaker;
 const std::map<std::string, std::string> kVoices = {{"narrator", "narrator"}, {"Ben", "boy"},
                                                     {"Lily", "girl"},         {"Miss_Li", "woman"},
                                                     {"Mr_Brown", "man"},      {"Wang", "chinese"}};
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
@@ -75,7 +70,7 @@ Layout layoutOf(ClipFormat format) {
 }
 
 void expectFormat(const fs::path& file, ClipFormat format) {
-    const auto wav = wavOf(readAll(file));
+    const auto wav = wavOf(readFile(file));
     ASSERT_TRUE(wav) << file;
     const Layout want = layoutOf(format);
     EXPECT_EQ(wav->formatTag, want.tag) << file;
@@ -98,7 +93,7 @@ double secondsOf(const fs::path& file) {
 
 // The samples of a 16-bit mono PCM clip, scaled to -1..1.
 std::vector<double> samplesOf(const fs::path& file) {
-    const std::string bytes = readAll(file);
+    const std::string bytes = readFile(file);
     const auto wav = wavOf(bytes);
     std::vector<double> samples;
     if (!wav || wav->bitsPerSample != 16 || wav->channels != 1) {
@@ -221,7 +216,7 @@ class RecordingsTest : public ::testing::Test {
         return {root() / "data", root() / cache, root() / out, 2};
     }
     static std::string made(const std::string& out, const std::string& id) {
-        return readAll(root() / out / (id + ".wav"));
+        return readFile(root() / out / (id + ".wav"));
     }
 
     static QTemporaryDir* dir_;
@@ -336,7 +331,7 @@ TEST_F(RecordingsTest, DroppedInRecordingsReplaceTheirClips) {
                         "sine", "500"}));
     fs::copy_file(drops / "u1_w01.wav", drops / "u1_w99.wav");
 
-    const std::string inFormat = readAll(drops / "u1_w01.wav");
+    const std::string inFormat = readFile(drops / "u1_w01.wav");
     std::string error;
     ::testing::internal::CaptureStderr();
     const bool ok = makeRecordings(sampleBook(), kVoices, options("dropped"), error);
@@ -369,7 +364,7 @@ TEST_F(RecordingsTest, DroppedInRecordingsTheProgramCannotPlayAreConvertedOrRefu
                         QString::fromStdString(empty.string()), "trim", "0", "0"}));
     // The sine as sox writes it, then with the faults of other writers: all
     // in the clip's format as their fmt fields tell.
-    const std::vector<Chunk> chunks = chunksOf(readAll(sine));
+    const std::vector<Chunk> chunks = chunksOf(readFile(sine));
     ASSERT_EQ(chunks.front().id, "fmt ");
     ASSERT_GE(chunks.front().body.size(), 22u) << "fmt with its coefficients";
     ASSERT_EQ(chunks.back().id, "data");
@@ -386,7 +381,7 @@ TEST_F(RecordingsTest, DroppedInRecordingsTheProgramCannotPlayAreConvertedOrRefu
         std::string bytes;
         const char* refusal; // null: the clip is made from it
     } cases[] = {
-        {"good", readAll(sine), nullptr},
+        {"good", readFile(sine), nullptr},
         {"data before fmt", riffOf(dataFirst), nullptr},
         {"block align 0", withFmt([](std::string& fmt) { fmt[12] = fmt[13] = '\0'; }), nullptr},
         {"no coefficients", withFmt([](std::string& fmt) {
@@ -395,7 +390,7 @@ TEST_F(RecordingsTest, DroppedInRecordingsTheProgramCannotPlayAreConvertedOrRefu
              fmt[20] = fmt[21] = '\0';
          }),
          nullptr},
-        {"no sound", readAll(empty), "converted, cannot be played by the program"},
+        {"no sound", readFile(empty), "converted, cannot be played by the program"},
         {"not a recording", std::string(40, 'x') + "\n", "cannot be converted"},
     };
     const std::vector<Recording> book = {sampleBook()[0]};
@@ -419,7 +414,7 @@ TEST_F(RecordingsTest, DroppedInRecordingsTheProgramCannotPlayAreConvertedOrRefu
             continue;
         }
         ASSERT_TRUE(ok) << error;
-        const std::string clip = readAll(drop.outDir / "u1_w01.wav");
+        const std::string clip = readFile(drop.outDir / "u1_w01.wav");
         if (good) {
             EXPECT_TRUE(clip == c.bytes) << "kept byte for byte";
             EXPECT_EQ(warnings.find("u1_w01.wav"), std::string::npos) << warnings;
@@ -519,7 +514,7 @@ TEST(Effects, MakesEveryRoleInItsFormatAndLength) {
     ASSERT_TRUE(makeEffects({root / "data", root / "cache", root / "again", 2}, again, error))
         << error;
     EXPECT_EQ(again, roles);
-    EXPECT_EQ(readAll(root / "again" / "music.wav"), readAll(root / "out" / "music.wav"));
+    EXPECT_EQ(readFile(root / "again" / "music.wav"), readFile(root / "out" / "music.wav"));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "book_index.h"
 
+#include "book_pages.h"
+#include "maker_files.h"
 #include "text.h"
 
 #include <QByteArray>
@@ -9,7 +11,6 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -18,15 +19,6 @@ namespace bookmaker {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string twoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-bool fail(std::string& error, std::string message) {
-    error = std::move(message);
-    return false;
-}
 
 // The word numbers of a unit that have a clip, in order: clip k is element k-1.
 std::vector<int> clipWords(const BookSource& book, int unit) {
@@ -43,14 +35,6 @@ std::vector<int> clipWords(const BookSource& book, int unit) {
     return numbers;
 }
 
-bool writeFile(const fs::path& path, std::string_view bytes, std::string& error) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? true : fail(error, path.string() + ": cannot be written");
-}
-
 // GBK of a UTF-8 line; fails when a character has no GBK code.
 bool gbkLine(const std::string& utf8, std::string& gbk, const std::string& where,
              std::string& error) {
@@ -58,7 +42,7 @@ bool gbkLine(const std::string& utf8, std::string& gbk, const std::string& where
     return tk::toUtf8(gbk) == utf8 ? true : fail(error, where + ": not all of it is in GBK");
 }
 
-std::string rectFields(const Rect& rect) {
+std::string rectFields(const tk::Rect& rect) {
     return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
            std::to_string(rect.width) + " " + std::to_string(rect.height);
 }
@@ -102,25 +86,6 @@ std::string xmlEscaped(const std::string& text) {
         }
     }
     return out;
-}
-
-bool sameFile(const fs::path& a, const fs::path& b) {
-    if (!fs::exists(b) || fs::file_size(a) != fs::file_size(b)) {
-        return false;
-    }
-    std::ifstream left(a, std::ios::binary);
-    std::ifstream right(b, std::ios::binary);
-    std::vector<char> x(1 << 20);
-    std::vector<char> y(1 << 20);
-    while (left && right) {
-        left.read(x.data(), static_cast<std::streamsize>(x.size()));
-        right.read(y.data(), static_cast<std::streamsize>(y.size()));
-        if (left.gcount() != right.gcount() ||
-            !std::equal(x.begin(), x.begin() + left.gcount(), y.begin())) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::string speechKey(const std::vector<SpokenPart>& speech) {
@@ -263,7 +228,7 @@ bool writeCatalogue(const BookSource& book, const BookPlan& plan,
         if (!writeFile(stageDir / "text" / name, list, error)) {
             return false;
         }
-        const int pageIndex = spread.bookPage / 2 - 1;
+        const int pageIndex = content::readerPageOf(spread.bookPage);
         index << "pagetext " << pageIndex << " text/" << name << "\n";
         index << "pageclips " << pageIndex;
         for (const std::string& id : plan.pageClips[p]) {
@@ -327,7 +292,7 @@ bool writeCatalogue(const BookSource& book, const BookPlan& plan,
         if (bookPage < 2 || bookPage % 2 != 0 || (bookPage > 70 && bookPage != 74)) {
             return fail(error, "pages/" + file + ": not a page picture");
         }
-        const int readerPage = bookPage == 74 ? 35 : bookPage / 2 - 1;
+        const int readerPage = content::readerPageOf(bookPage);
         index << "pagepicture " << readerPage << " pages/" << file << "\n";
     }
     for (const char* key : kBookTextKeys) {
@@ -378,7 +343,7 @@ bool packResource(const fs::path& stageDir, const fs::path& rccFile, std::string
         return fail(error,
                     "rcc failed on " + qrcFile.string() + ": " + rcc.errorString().toStdString());
     }
-    if (sameFile(fresh, rccFile)) {
+    if (sameBytes(fresh, rccFile)) {
         fs::remove(fresh);
     } else {
         fs::rename(fresh, rccFile);

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "book_source.h"
 
+#include "book_pages.h"
+#include "maker_files.h"
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -14,8 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kFirstBookPage = 2;
-constexpr int kLastBookPage = 68;
 constexpr int kUnits = 6;
 
 // A source file split into lines; its name is what messages show.
@@ -24,17 +25,8 @@ struct SourceFile {
     std::vector<std::string> lines;
 };
 
-std::string twoDigits(int n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
-
 std::string at(const SourceFile& file, std::size_t index) {
     return file.name + ":" + std::to_string(index + 1) + ": ";
-}
-
-bool fail(std::string& error, std::string message) {
-    error = std::move(message);
-    return false;
 }
 
 // Position of the first byte that breaks UTF-8, or npos.
@@ -248,7 +240,7 @@ bool readNumbers(const Fields& fields, std::size_t first, std::size_t count, std
     return true;
 }
 
-bool readRect(const Fields& fields, std::size_t first, Rect& rect, std::string& why) {
+bool readRect(const Fields& fields, std::size_t first, tk::Rect& rect, std::string& why) {
     std::vector<int> n;
     if (!readNumbers(fields, first, 4, n, why)) {
         return false;
@@ -779,7 +771,8 @@ std::optional<BookSource> readBookSource(const fs::path& dataDir, std::string& e
         }
     }
     std::vector<WordReference> references;
-    for (int page = kFirstBookPage; page <= kLastBookPage; page += 2) {
+    for (int index = 0; index < content::kLessonPages; ++index) {
+        const int page = content::bookPageOf(index);
         const std::string name = "p" + twoDigits(page) + ".txt";
         const fs::path text = dataDir / "pages" / name;
         const fs::path layout = dataDir / "layout" / name;
@@ -834,7 +827,8 @@ bool checkBookComplete(const BookSource& book, std::string& error) {
             return fail(error, "book page 12: the 9th clip (clip 9 say=...) is missing");
         }
     }
-    for (int page = kFirstBookPage; page <= kLastBookPage; page += 2) {
+    for (int index = 0; index < content::kLessonPages; ++index) {
+        const int page = content::bookPageOf(index);
         if (!pages.contains(page)) {
             missing.push_back("pages/p" + twoDigits(page) + ".txt");
         }

@@ -4,6 +4,8 @@
 // The book's sources as read from content/data: what is printed where on
 // every spread and what every recording says.
 
+#include "rect.h"
+
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -11,13 +13,6 @@
 #include <vector>
 
 namespace bookmaker {
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 // One spoken stretch of a recording: who says it and what.
 struct SpokenPart {
@@ -37,7 +32,7 @@ enum class ItemKind { Heading, Line, Bubble, Word, Picture, Block };
 struct Item {
     int number = 0;
     ItemKind kind = ItemKind::Line;
-    Rect rect;
+    tk::Rect rect;
     std::string english; // UTF-8; "$" for a placeholder item
     std::string chinese; // UTF-8
     std::string emoji;
@@ -50,7 +45,7 @@ enum class DecorationKind { Art, Text, Panel };
 
 struct Decoration {
     DecorationKind kind = DecorationKind::Art;
-    Rect rect; // Art: left, top, size, size
+    tk::Rect rect; // Art: left, top, size, size
     std::string emoji;
     std::string print;
     std::string colour; // "#rrggbb" or empty
@@ -72,7 +67,7 @@ struct Word {
 
 struct Page74Hotspot {
     int number = 0; // 1-24, 26-29, 31-36
-    Rect rect;
+    tk::Rect rect;
     int clip = 0; // 1-31
     std::string print;
     std::string say;
@@ -84,7 +79,7 @@ struct AnswerBox {
     enum class Kind { Tick, Write, Listen } kind = Kind::Tick;
     std::string unit; // the unit's name, UTF-8
     int bookPage = 0;
-    Rect rect;
+    tk::Rect rect;
     std::string answer; // Tick: "yes"/"no"; Write: the digit; Listen: the item number
 };
 

@@ -5,6 +5,7 @@
 
 #include "pictures.h"
 
+#include "maker_files.h"
 #include "pictures_draw.h"
 #include "pictures_gif.h"
 #include "pictures_kit.h"
@@ -13,11 +14,9 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <thread>
 
 namespace bookmaker {
@@ -40,7 +39,7 @@ class Inputs {
         text_ += std::to_string(value) + ';';
         return *this;
     }
-    Inputs& add(const Rect& r) { return add(r.left).add(r.top).add(r.width).add(r.height); }
+    Inputs& add(const tk::Rect& r) { return add(r.left).add(r.top).add(r.width).add(r.height); }
     Inputs& add(const std::vector<Decoration>& list) {
         add(int(list.size()));
         for (const Decoration& d : list) {
@@ -65,12 +64,6 @@ struct Job {
     std::function<bool(const std::filesystem::path& file, draw::Warnings&, std::string& error)>
         make;
 };
-
-std::string twoDigits(int n) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d", n);
-    return digits;
-}
 
 std::function<bool(const std::filesystem::path&, draw::Warnings&, std::string&)>
 jpeg(std::function<QImage(draw::Warnings&)> picture, int quality) {
@@ -189,26 +182,15 @@ std::string readHash(const std::filesystem::path& file) {
 
 // Pictures are drawn into the cache, each beside the hash of its inputs,
 // and copied out from there: the output folder may be emptied between runs.
-bool upToDate(const Job& job, const PictureOptions& options) {
-    return std::filesystem::exists(options.cacheDir / job.file) &&
-           readHash(options.cacheDir / (job.file.string() + ".sha1")) == job.hash;
+bool upToDate(const Job& job, const std::filesystem::path& cache) {
+    return std::filesystem::exists(cache / job.file) &&
+           readHash(cache / (job.file.string() + ".sha1")) == job.hash;
 }
 
-bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code code;
-    if (!std::filesystem::exists(b, code) ||
-        std::filesystem::file_size(a, code) != std::filesystem::file_size(b, code)) {
-        return false;
-    }
-    std::ifstream first(a, std::ios::binary);
-    std::ifstream second(b, std::ios::binary);
-    return std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
-                      std::istreambuf_iterator<char>(second));
-}
-
-bool publish(const Job& job, const PictureOptions& options, std::string& error) {
-    const std::filesystem::path from = options.cacheDir / job.file;
-    const std::filesystem::path to = options.outDir / job.file;
+bool publish(const Job& job, const std::filesystem::path& cache,
+             const std::filesystem::path& outDir, std::string& error) {
+    const std::filesystem::path from = cache / job.file;
+    const std::filesystem::path to = outDir / job.file;
     if (sameBytes(from, to)) {
         return true;
     }
@@ -222,9 +204,8 @@ bool publish(const Job& job, const PictureOptions& options, std::string& error) 
     return true;
 }
 
-bool rememberHash(const Job& job, const PictureOptions& options, std::string& error) {
-    return kit::writeIntoPlace(options.cacheDir / (job.file.string() + ".sha1"),
-                               QByteArray::fromStdString(job.hash + '\n'), error);
+bool rememberHash(const Job& job, const std::filesystem::path& cache, std::string& error) {
+    return writeFile(cache / (job.file.string() + ".sha1"), job.hash + '\n', error);
 }
 
 struct Outcome {
@@ -234,15 +215,14 @@ struct Outcome {
 };
 
 // Runs the jobs on every core; each job draws into its own image.
-std::vector<Outcome> runAll(const std::vector<Job>& jobs, const PictureOptions& options) {
+std::vector<Outcome> runAll(const std::vector<Job>& jobs, const std::filesystem::path& cache) {
     std::vector<Outcome> outcomes(jobs.size());
     std::atomic<std::size_t> next{0};
     const auto worker = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             Outcome& outcome = outcomes[i];
-            outcome.ok =
-                jobs[i].make(options.cacheDir / jobs[i].file, outcome.warnings, outcome.error) &&
-                rememberHash(jobs[i], options, outcome.error);
+            outcome.ok = jobs[i].make(cache / jobs[i].file, outcome.warnings, outcome.error) &&
+                         rememberHash(jobs[i], cache, outcome.error);
         }
     };
     const unsigned count = std::clamp(std::thread::hardware_concurrency(), 2u, 8u);
@@ -257,7 +237,60 @@ std::vector<Outcome> runAll(const std::vector<Job>& jobs, const PictureOptions& 
     return outcomes;
 }
 
+// Each drawing identity keeps its pictures in a folder of its own, so that
+// builds whose makers differ (sanitised, release, bench) each find theirs;
+// only the few used last are kept.
+constexpr std::size_t kDrawingFolderLength = 16;
+constexpr std::size_t kKeptDrawings = 3;
+
+bool isHex(const std::string& text) {
+    return text.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+bool isDigest(const std::string& drawing) {
+    return drawing.size() >= kDrawingFolderLength && isHex(drawing);
+}
+
+bool isDrawingFolder(const std::filesystem::directory_entry& entry) {
+    const std::string name = entry.path().filename().string();
+    return entry.is_directory() && name.size() == kDrawingFolderLength && isHex(name);
+}
+
+// Marks this identity's folder used now, and removes the folders of all but
+// the identities used last.
+bool useDrawingCache(const PictureOptions& options, std::string& error) {
+    namespace fs = std::filesystem;
+    const fs::path mine = drawingCache(options);
+    std::error_code code;
+    fs::create_directories(mine, code);
+    if (!code) {
+        fs::last_write_time(mine, fs::file_time_type::clock::now(), code);
+    }
+    if (code) {
+        error = "cannot use " + mine.string() + ": " + code.message();
+        return false;
+    }
+    std::vector<std::pair<fs::file_time_type, fs::path>> others;
+    for (const fs::directory_entry& entry : fs::directory_iterator(options.cacheDir, code)) {
+        if (entry.path() != mine && isDrawingFolder(entry)) {
+            others.emplace_back(entry.last_write_time(code), entry.path());
+        }
+    }
+    std::sort(others.begin(), others.end(), std::greater<>());
+    for (std::size_t k = kKeptDrawings - 1; k < others.size(); ++k) {
+        if (fs::remove_all(others[k].second, code); code) {
+            std::cerr << "warning: cannot remove " << others[k].second.string() << ": "
+                      << code.message() << '\n';
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+std::filesystem::path drawingCache(const PictureOptions& options) {
+    return options.cacheDir / options.drawing.substr(0, kDrawingFolderLength);
+}
 
 const std::vector<ButtonFace>& buttonFaces() {
     static const std::vector<ButtonFace> faces{
@@ -288,8 +321,12 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         error = "drawing the pictures needs a QGuiApplication";
         return false;
     }
-    if (options.drawing.empty()) {
-        error = "the pictures' keys need to know what draws them";
+    if (!isDigest(options.drawing)) {
+        error = "the pictures' keys need to know what draws them, as a hex digest";
+        return false;
+    }
+    const std::filesystem::path cache = drawingCache(options);
+    if (!useDrawingCache(options, error)) {
         return false;
     }
     std::vector<Job> all = lessonJobs(book, options.drawing);
@@ -300,11 +337,11 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
     }
     std::vector<Job> stale;
     for (const Job& job : all) {
-        if (!upToDate(job, options)) {
+        if (!upToDate(job, cache)) {
             stale.push_back(job);
         }
     }
-    const std::vector<Outcome> outcomes = runAll(stale, options);
+    const std::vector<Outcome> outcomes = runAll(stale, cache);
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         for (const std::string& warning : outcomes[i].warnings) {
             std::cerr << "warning: " << stale[i].file.string() << ": " << warning << '\n';
@@ -315,7 +352,7 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         }
     }
     return std::all_of(all.begin(), all.end(),
-                       [&](const Job& job) { return publish(job, options, error); });
+                       [&](const Job& job) { return publish(job, cache, options.outDir, error); });
 }
 
 } // namespace bookmaker

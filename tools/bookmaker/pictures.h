@@ -16,7 +16,7 @@ namespace bookmaker {
 struct WordListEntry {
     int unit = 0;
     int word = 0; // 1-based in the unit's list
-    Rect rect;
+    tk::Rect rect;
 };
 
 // A picture button's face: buttons/<name>.jpg, width x height, with its
@@ -33,11 +33,18 @@ const std::vector<ButtonFace>& buttonFaces();
 
 struct PictureOptions {
     std::filesystem::path outDir; // files written here (see renderPictures)
+    // Holds a folder of pictures for each of the three drawing identities
+    // used last (drawingCache); older ones are removed.
     std::filesystem::path cacheDir;
-    // What draws the pictures (drawingIdentity): part of every picture's key,
-    // so that new drawing code or new fonts draw every picture again.
+    // What draws the pictures (drawingIdentity, a hex digest): part of every
+    // picture's key, so that new drawing code or new fonts draw every picture
+    // again.
     std::string drawing;
 };
+
+// Where the pictures of options.drawing are kept: cacheDir/<its first 16
+// hex digits>.
+std::filesystem::path drawingCache(const PictureOptions& options);
 
 // One digest of what draws the pictures besides their inputs: the program's
 // own bytes, and each file it draws with by path, size and modification

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures_gif.h"
 
+#include "maker_files.h"
 #include "pictures_kit.h"
 
 #include <QPainter>
@@ -318,9 +319,8 @@ bool writeGif(const std::vector<QImage>& frames, int delayCentiseconds,
     }
     out.push_back(0x3b);
 
-    return kit::writeIntoPlace(
-        file, QByteArrayView(reinterpret_cast<const char*>(out.data()), qsizetype(out.size())),
-        error);
+    return writeFile(file, std::string_view(reinterpret_cast<const char*>(out.data()), out.size()),
+                     error);
 }
 
 } // namespace bookmaker

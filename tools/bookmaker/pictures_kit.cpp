@@ -2,29 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures_kit.h"
 
+#include "maker_files.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <mutex>
 
 namespace bookmaker::kit {
-
-bool writeIntoPlace(const std::filesystem::path& file, QByteArrayView bytes, std::string& error) {
-    std::error_code code;
-    std::filesystem::create_directories(file.parent_path(), code);
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data(), bytes.size()) != bytes.size() ||
-        !out.commit()) {
-        error = "cannot write " + file.string() + ": " + out.errorString().toStdString();
-        return false;
-    }
-    return true;
-}
 
 namespace {
 
@@ -371,7 +359,8 @@ bool saveImage(const QImage& image, const std::filesystem::path& file, int quali
         error = "cannot encode " + file.string();
         return false;
     }
-    return writeIntoPlace(file, bytes, error);
+    return writeFile(
+        file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
 }
 
 QImage blankImage(int width, int height, const QColor& fill) {

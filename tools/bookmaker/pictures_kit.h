@@ -77,11 +77,6 @@ void drawCard(QPainter& painter, const QRectF& box, qreal radius, const QColor& 
 
 QColor mix(const QColor& a, const QColor& b, qreal t);
 
-// Writes the bytes to a temporary file of this writer's own and renames it
-// over the file, so neither an interrupted run nor a second book maker on the
-// same cache leaves or reads half a file.
-bool writeIntoPlace(const std::filesystem::path& file, QByteArrayView bytes, std::string& error);
-
 // Writes the image as JPEG (or PNG by the file's extension), into place.
 bool saveImage(const QImage& image, const std::filesystem::path& file, int quality,
                std::string& error);

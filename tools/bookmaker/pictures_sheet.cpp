@@ -3,6 +3,7 @@
 // Contact sheets: every spread small, with its hotspots outlined and
 // numbered, to check at a glance that each hotspot covers what it plays.
 
+#include "maker_files.h"
 #include "pictures.h"
 #include "pictures_draw.h"
 #include "pictures_kit.h"
@@ -10,7 +11,6 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <array>
-#include <cstdio>
 
 namespace bookmaker {
 
@@ -25,7 +25,7 @@ constexpr int kGap = 12;
 constexpr qreal kScale = qreal(kThumbWidth) / draw::kBoxWidth;
 
 struct Mark {
-    Rect rect;
+    tk::Rect rect;
     int number = 0;
     QColor colour;
 };
@@ -120,12 +120,6 @@ void drawThumb(QPainter& painter, const SheetPage& page, const QImage& picture, 
             painter.drawText(tag, Qt::AlignCenter, number);
         }
     }
-}
-
-std::string twoDigits(int n) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d", n);
-    return digits;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // The printed spreads: two pages side by side, every item inside its
 // hotspot rectangle.
 
+#include "book_pages.h"
 #include "pictures_draw.h"
 #include "pictures_kit.h"
 
@@ -58,7 +59,7 @@ PageStyle styleOf(int bookPage) {
     return {};
 }
 
-QRectF device(const Rect& r) {
+QRectF device(const tk::Rect& r) {
     return QRectF(r.left * S, r.top * S, r.width * S, r.height * S);
 }
 
@@ -493,9 +494,10 @@ void decorations(QPainter& painter, const ItemContext& context,
     }
 }
 
-// Where a tick box is shown: the reader moves it by half its size.
-QRectF tickPlace(const Rect& r) {
-    return device(r.left + r.width / 2.0, r.top + r.height / 2.0, r.width, r.height);
+// Where a tick box is shown on the page.
+QRectF tickPlace(const tk::Rect& r) {
+    const content::Corner corner = content::tickBoxCorner(r, 1, 1);
+    return device(corner.left, corner.top, r.width, r.height);
 }
 
 void answerBoxes(QPainter& painter, const std::vector<AnswerBox>& boxes, int bookPage) {
@@ -723,8 +725,8 @@ QImage classroomSpread(const BookSource& book, Warnings& warnings) {
     };
     const auto& extras = book.page74Decorations;
     if (std::none_of(extras.begin(), extras.end(), printsTitle)) {
-        const std::array<Rect, 2> places{Rect{20, 12, 360, 30}, Rect{420, 12, 360, 30}};
-        const auto isFree = [&](const Rect& place) {
+        const std::array<tk::Rect, 2> places{tk::Rect{20, 12, 360, 30}, tk::Rect{420, 12, 360, 30}};
+        const auto isFree = [&](const tk::Rect& place) {
             const QRectF box = device(place);
             return std::none_of(book.page74.begin(), book.page74.end(),
                                 [&](const auto& h) { return device(h.rect).intersects(box); }) &&

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordings.h"
 
+#include "maker_files.h"
 #include "recordings_kit.h"
 #include "voices.h"
 
@@ -14,11 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace audio;
-
-bool fail(std::string& error, const std::string& message) {
-    error = message;
-    return false;
-}
 
 // What a recording says, for comparing with the text a dropped-in WAV was
 // recorded for: words only, so line breaks, " / " and "Name:" prefixes of

@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <map>
 #include <mutex>
 #include <spawn.h>
@@ -30,11 +29,6 @@ namespace fs = std::filesystem;
 
 // Part of every key: raise it when a change here alters the bytes made.
 constexpr std::string_view kAudioVersion = "bookmaker audio 1";
-
-bool fail(std::string& error, const std::string& message) {
-    error = message;
-    return false;
-}
 
 // The end of a program's messages: enough to see why it failed.
 std::string tailOf(const fs::path& log) {
@@ -107,12 +101,6 @@ bool runStep(const Step& step, const fs::path& work, const std::string& what, st
     return true;
 }
 
-bool writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
 bool cook(const Recipe& recipe, const fs::path& cacheDir, std::string& error) {
     std::error_code ec;
     // Absolute: the programs run inside it. A folder of this cook's own, as a
@@ -128,8 +116,8 @@ bool cook(const Recipe& recipe, const fs::path& cacheDir, std::string& error) {
     const fs::path work = folder.path().toStdString();
     bool ok = !recipe.steps.empty() || fail(error, recipe.what + ": nothing to make it with");
     for (const auto& [name, bytes] : recipe.inputs) {
-        ok = ok && (writeFile(work / name, bytes) ||
-                    fail(error, recipe.what + ": cannot write " + (work / name).string()));
+        std::string why;
+        ok = ok && (writeFile(work / name, bytes, why) || fail(error, recipe.what + ": " + why));
     }
     for (const Step& step : recipe.steps) {
         ok = ok && runStep(step, work, recipe.what, error);
@@ -333,19 +321,6 @@ bool isInFormat(const fs::path& wav, ClipFormat format) {
         return is(tk::kWavPcm, 1, 11025, 8);
     }
     return false;
-}
-
-std::string readFile(const fs::path& path) {
-    // In one read: every clip of the book is read on each run.
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? std::streamoff(in.tellg()) : -1;
-    if (size < 0) {
-        return {};
-    }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), size);
-    return in ? bytes : std::string();
 }
 
 bool isSafeId(const std::string& id) {

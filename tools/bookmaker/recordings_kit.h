@@ -5,6 +5,7 @@
 // ffmpeg) that makes one file from nothing, cached by the hash of all it is
 // made from, and cooked a few at a time.
 
+#include "maker_files.h"
 #include "recordings.h"
 
 #include <filesystem>
@@ -76,9 +77,6 @@ std::vector<Step> encodeSteps(const std::vector<std::string>& pcmFiles, ClipForm
 
 // Whether a WAV file already is in the format (tag, channels, rate, bits).
 bool isInFormat(const std::filesystem::path& wav, ClipFormat format);
-
-// A file's bytes; empty when it cannot be read.
-std::string readFile(const std::filesystem::path& path);
 
 // Whether an id can be a file stem: letters, digits, '_' and '-'.
 bool isSafeId(const std::string& id);
