@@ -12,12 +12,12 @@
 namespace drill {
 
 struct DrillState {
-    tk::TextArray words;    // the unit's English words, word-list order
-    tk::TextArray meanings; // their Chinese meanings, same order
-    tk::ClipList clips;     // clip k speaks word k
-    int wordCount = 0;      // words when the drill started
-    int meaningCount = 0;   // meanings when the drill started
-    int questionNumber = 0; // questions posed since the start
+    tk::TextArray words;      // the unit's English words, word-list order
+    tk::TextArray meanings;   // their Chinese meanings, same order
+    tk::ClipList clips;       // clip k speaks word k
+    int wordCount = 0;        // words when the drill started
+    int meaningCount = 0;     // meanings when the drill started
+    int questionNumber = 0;   // questions posed since the start
     std::vector<int> unasked; // word numbers not yet asked in random order
     tk::Text expectedWord;
     tk::Text currentMeaning;
