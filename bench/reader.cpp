@@ -1,7 +1,7 @@
 // The reader's costs: a page turn from the click to the new page painted,
-// with the neighbouring pages decoded ahead and without any cache; a hotspot
-// press to PlayClip and to the clip's first samples in the mix; and the
-// resident memory once every page has been shown.
+// with the neighbouring pages decoded ahead and without any cache; and a
+// hotspot press to PlayClip and to the clip's first samples in the mix. (Its
+// resident memory is measured in running.cpp, in a process of its own.)
 #include "app/program_state.h"
 #include "catalogue.h"
 #include "desktop_platform.h"
@@ -10,7 +10,6 @@
 #include "reader/reader_state.h"
 #include "reader/reader_window.h"
 #include "real_clock.h"
-#include "resident_memory.h"
 #include "sdl_sound.h"
 #include "services.h"
 #include "window.h"
@@ -104,24 +103,6 @@ void pressUnit(const tk::UnitRef& unit) {
                         Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
 }
-
-void BM_ResidentAfterEveryPage(benchmark::State& state) {
-    for (auto _ : state) {
-        reader();
-        while (reader::state().pageIndex < reader::kLastBookPage) {
-            clickButton("超级按钮_下一页");
-            reader().repaint();
-            reader::pagePictures().settle();
-        }
-        clickButton("超级按钮_背单词");
-        reader().repaint();
-        QApplication::processEvents();
-    }
-    state.counters["VmRSS_MB"] = static_cast<double>(residentKb()) / 1024;
-    state.counters["cache_MB"] =
-        static_cast<double>(reader::pagePictures().cachedBytes()) / (1 << 20);
-}
-BENCHMARK(BM_ResidentAfterEveryPage)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The child read the page long enough for its neighbours to be decoded.
 void BM_PageTurnDecodedAhead(benchmark::State& state) {
