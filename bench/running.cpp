@@ -167,7 +167,8 @@ void visitEveryPage(tk::Window& window) {
     QApplication::processEvents();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     std::ostringstream line;
-    line << "resident " << residentKb() << ' ' << reader::pagePictures().cachedBytes() << ' '
+    line << "resident " << residentKb() << ' ' << statusKb("RssAnon:") << ' '
+         << statusKb("RssFile:") << ' ' << reader::pagePictures().cachedBytes() << ' '
          << window.width() << ' ' << window.height() << ' ' << screen.width() << ' '
          << screen.height();
     reportToParent(line.str());
@@ -261,11 +262,11 @@ BENCHMARK_CAPTURE(BM_IdleCpu, reader, "reader")
 void BM_ResidentAfterEveryPage(benchmark::State& state, std::string_view where) {
     for (auto _ : state) {
         auto fields = childReport("resident", where);
-        long rssKb = 0;
+        long rssKb = 0, anonKb = 0, fileKb = 0;
         double cacheBytes = 0;
         int width = 0, height = 0, screenWidth = 0, screenHeight = 0;
-        if (!fields ||
-            !(*fields >> rssKb >> cacheBytes >> width >> height >> screenWidth >> screenHeight)) {
+        if (!fields || !(*fields >> rssKb >> anonKb >> fileKb >> cacheBytes >> width >> height >>
+                         screenWidth >> screenHeight)) {
             state.SkipWithError("the child did not show every page");
             return;
         }
@@ -274,6 +275,8 @@ void BM_ResidentAfterEveryPage(benchmark::State& state, std::string_view where) 
             return;
         }
         state.counters["VmRSS_MB"] = double(rssKb) / 1024;
+        state.counters["anon_MB"] = double(anonKb) / 1024;
+        state.counters["file_MB"] = double(fileKb) / 1024;
         state.counters["cache_MB"] = cacheBytes / (1 << 20);
         state.counters["reader_width"] = width;
         state.counters["reader_height"] = height;
