@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pellora English authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's costs: a page turn from the click to the new page painted,
-// with the neighbouring pages decoded ahead and without any cache; a hotspot
-// press to PlayClip and to the clip's first samples in the mix; and the
-// resident memory once every page has been shown.
+// with the neighbouring pages decoded ahead and without any cache; and a
+// hotspot press to PlayClip and to the clip's first samples in the mix. (Its
+// resident memory is measured in running.cpp, in a process of its own.)
 #include "app/program_state.h"
 #include "catalogue.h"
 #include "desktop_platform.h"
@@ -12,7 +12,6 @@
 #include "reader/reader_state.h"
 #include "reader/reader_window.h"
 #include "real_clock.h"
-#include "resident_memory.h"
 #include "sdl_sound.h"
 #include "services.h"
 #include "window.h"
@@ -21,6 +20,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <SDL_mixer.h>
+#include <algorithm>
 #include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -35,12 +36,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Remembers when PlayClip reached the sound output.
+// Remembers when PlayClip last reached the sound output, and how often it did.
 class TimedSound : public tk::SoundOutput {
   public:
-    void play(tk::Clip, bool) override { playedAt = Clock::now(); }
+    void play(tk::Clip, bool) override {
+        playedAt = Clock::now();
+        ++plays;
+    }
     void stopAll() override {}
     Clock::time_point playedAt;
+    long plays = 0;
 };
 
 tk::RealClock& realClock() {
@@ -84,8 +89,9 @@ void clickButton(const char* name) {
     qobject_cast<QAbstractButton*>(reader().unit(name).widget())->click();
 }
 
-// Turns one page on, back from the last book page to the first and on again.
-void turnPage() {
+// Turns one page on, back from the last book page to the first and on
+// again; false when the page stayed.
+bool turnPage() {
     static bool forward = true;
     const int page = reader::state().pageIndex;
     if (page == reader::kLastBookPage) {
@@ -94,6 +100,7 @@ void turnPage() {
         forward = true;
     }
     clickButton(forward ? "超级按钮_下一页" : "超级按钮_上一页");
+    return reader::state().pageIndex == (forward ? page + 1 : page - 1);
 }
 
 void pressUnit(const tk::UnitRef& unit) {
@@ -107,24 +114,6 @@ void pressUnit(const tk::UnitRef& unit) {
     QApplication::sendEvent(widget, &release);
 }
 
-void BM_ResidentAfterEveryPage(benchmark::State& state) {
-    for (auto _ : state) {
-        reader();
-        while (reader::state().pageIndex < reader::kLastBookPage) {
-            clickButton("超级按钮_下一页");
-            reader().repaint();
-            reader::pagePictures().settle();
-        }
-        clickButton("超级按钮_背单词");
-        reader().repaint();
-        QApplication::processEvents();
-    }
-    state.counters["VmRSS_MB"] = static_cast<double>(residentKb()) / 1024;
-    state.counters["cache_MB"] =
-        static_cast<double>(reader::pagePictures().cachedBytes()) / (1 << 20);
-}
-BENCHMARK(BM_ResidentAfterEveryPage)->Iterations(1)->Unit(benchmark::kMillisecond);
-
 // The child read the page long enough for its neighbours to be decoded.
 void BM_PageTurnDecodedAhead(benchmark::State& state) {
     reader();
@@ -133,7 +122,10 @@ void BM_PageTurnDecodedAhead(benchmark::State& state) {
         state.PauseTiming();
         reader::pagePictures().settle();
         state.ResumeTiming();
-        turnPage();
+        if (!turnPage()) {
+            state.SkipWithError("the page did not turn");
+            return;
+        }
         reader().repaint();
     }
 }
@@ -145,7 +137,10 @@ void BM_PageTurnWithoutCache(benchmark::State& state) {
         state.PauseTiming();
         reader::pagePictures().clear();
         state.ResumeTiming();
-        turnPage();
+        if (!turnPage()) {
+            state.SkipWithError("the page did not turn");
+            break;
+        }
         reader().repaint();
     }
     reader::pagePictures().settle();
@@ -177,19 +172,27 @@ void BM_PressToPlayClip(benchmark::State& state) {
     tk::services().sound = &timedSound();
     for (auto _ : state) {
         const tk::UnitRef hotspot = nextHotspot();
+        const long plays = timedSound().plays;
         const auto start = Clock::now();
         pressUnit(hotspot);
+        if (timedSound().plays != plays + 1) {
+            state.SkipWithError("the press did not play its clip");
+            return;
+        }
         state.SetIterationTime(
             std::chrono::duration<double>(timedSound().playedAt - start).count());
     }
 }
 BENCHMARK(BM_PressToPlayClip)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// When the mixer first mixes a buffer with sound in it.
+// When the mixer first mixes a buffer with sound in it, and how long its
+// buffers are.
 std::atomic<bool> heard{false};
 std::atomic<std::int64_t> heardAt{0};
+std::atomic<int> bufferFrames{0};
 
 void onMix(void*, Uint8* stream, int len) {
+    bufferFrames = len / 4;
     if (heard) {
         return;
     }
@@ -203,18 +206,36 @@ void onMix(void*, Uint8* stream, int len) {
     }
 }
 
-// newClip: every press plays a clip the mixer has not decoded before.
+// newClip: every press plays a clip the mixer has not decoded before. The
+// wait is mostly for the mixer's next buffer: each press comes at a random
+// point of its period, as a child's would, so the mean is about half a
+// buffer and the worst about one.
 void pressToMix(benchmark::State& state, bool newClip) {
     reader();
     tk::services().sound = &sdlSound();
+    Mix_SetPostMix(onMix, nullptr);
     const tk::UnitRef same = nextHotspot();
     pressUnit(same);
-    Mix_SetPostMix(onMix, nullptr);
+    const auto started = Clock::now();
+    while (bufferFrames == 0 && Clock::now() < started + std::chrono::seconds(5)) {
+        std::this_thread::yield();
+    }
+    if (bufferFrames == 0) {
+        Mix_SetPostMix(nullptr, nullptr);
+        tk::services().sound = &timedSound();
+        state.SkipWithError("the mixer never ran");
+        return;
+    }
+    const double period = double(bufferFrames.load()) / tk::kOutputRate;
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> phase(0, period);
+    double total = 0;
+    double worst = 0;
     for (auto _ : state) {
         const tk::UnitRef hotspot = newClip ? nextHotspot() : same;
         // Silence first, so that only the pressed clip can be heard.
         sdlSound().stopAll();
-        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        std::this_thread::sleep_for(std::chrono::duration<double>(phase(random)));
         heard = false;
         const auto start = Clock::now();
         pressUnit(hotspot);
@@ -227,8 +248,14 @@ void pressToMix(benchmark::State& state, bool newClip) {
             break;
         }
         const auto mixed = Clock::time_point(Clock::duration(heardAt.load()));
-        state.SetIterationTime(std::chrono::duration<double>(mixed - start).count());
+        const double seconds = std::chrono::duration<double>(mixed - start).count();
+        total += seconds;
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
     }
+    state.counters["mean_ms"] = 1000 * total / double(state.iterations());
+    state.counters["worst_ms"] = 1000 * worst;
+    state.counters["buffer_ms"] = 1000 * period;
     Mix_SetPostMix(nullptr, nullptr);
     sdlSound().stopAll();
     tk::services().sound = &timedSound();

@@ -7,6 +7,7 @@
 #include "app/desktop_services.h"
 #include "app/window_flow.h"
 #include "catalogue.h"
+#include "child_process.h"
 #include "resident_memory.h"
 #include "start/start_window.h"
 #include "window.h"
@@ -17,21 +18,11 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <optional>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -42,11 +33,6 @@ constexpr int kChildTimeoutMs = 60000;
 
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void report(const std::string& line) {
-    std::fputs((line + "\n").c_str(), stdout);
-    std::fflush(stdout);
 }
 
 // Watches every paint: the start window's first one is reported (and, when
@@ -73,7 +59,7 @@ class PaintWatch : public QObject {
         } else if (window->name() != startName_ && clicked_ && !readerPainted_) {
             readerPainted_ = true;
             QTimer::singleShot(0, [this] {
-                report("reader " + std::to_string(msSince(clickTime_)));
+                reportToParent("reader " + std::to_string(msSince(clickTime_)));
                 std::_Exit(0);
             });
         }
@@ -84,7 +70,7 @@ class PaintWatch : public QObject {
     void startWindowPainted(tk::Window& window) {
         std::ostringstream line;
         line << "painted " << msSince(appStart_) << ' ' << residentKb();
-        report(line.str());
+        reportToParent(line.str());
         if (!openReader_) {
             std::_Exit(0);
         }
@@ -127,71 +113,29 @@ struct ChildRun {
     double clickToReaderMs = 0;
 };
 
-// Reads one line from fd before the deadline.
-std::optional<std::string> readLine(int fd, Clock::time_point deadline) {
-    std::string line;
-    char c = 0;
-    while (true) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd p{fd, POLLIN, 0};
-        if (left <= 0 || poll(&p, 1, static_cast<int>(left)) <= 0) {
-            return std::nullopt;
-        }
-        if (read(fd, &c, 1) != 1) {
-            return std::nullopt;
-        }
-        if (c == '\n') {
-            return line;
-        }
-        line += c;
-    }
-}
-
 std::optional<ChildRun> runOnce(bool openReader) {
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        return std::nullopt;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string self = "/proc/self/exe";
-    std::string role(kChildRole);
-    std::string what = openReader ? "reader" : "start";
-    char* argv[] = {self.data(), role.data(), what.data(), nullptr};
-    pid_t pid = 0;
-    const Clock::time_point spawned = Clock::now();
-    const int spawnError = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawnError != 0) {
-        close(pipeFds[0]);
-        return std::nullopt;
-    }
-    const Clock::time_point deadline = spawned + std::chrono::milliseconds(kChildTimeoutMs);
+    ChildProcess child({std::string(kChildRole), openReader ? "reader" : "start"});
+    const auto deadline = child.spawned() + std::chrono::milliseconds(kChildTimeoutMs);
     ChildRun run;
-    bool ok = false;
-    if (const auto painted = readLine(pipeFds[0], deadline)) {
-        run.execToPaintedMs = msSince(spawned);
-        std::istringstream fields(*painted);
-        std::string word;
-        fields >> word >> run.appToPaintedMs >> run.residentKb;
-        ok = word == "painted";
+    const auto painted = child.readLine(deadline);
+    if (!painted) {
+        return std::nullopt;
     }
-    if (ok && openReader) {
-        const auto reader = readLine(pipeFds[0], deadline);
-        std::istringstream fields(reader.value_or(""));
-        std::string word;
-        fields >> word >> run.clickToReaderMs;
-        ok = word == "reader";
+    run.execToPaintedMs = msSince(child.spawned());
+    std::istringstream fields(*painted);
+    std::string word;
+    fields >> word >> run.appToPaintedMs >> run.residentKb;
+    if (word != "painted") {
+        return std::nullopt;
     }
-    close(pipeFds[0]);
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-    return ok ? std::optional(run) : std::nullopt;
+    if (openReader) {
+        std::istringstream reader(child.readLine(deadline).value_or(""));
+        reader >> word >> run.clickToReaderMs;
+        if (word != "reader") {
+            return std::nullopt;
+        }
+    }
+    return run;
 }
 
 void BM_ColdStartToStartWindowPainted(benchmark::State& state) {

@@ -8,6 +8,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
+
+class QPainter;
+class QTextLayout;
 
 namespace tk {
 
@@ -15,6 +19,7 @@ class DrawPanel : public QWidget {
     Q_OBJECT
   public:
     explicit DrawPanel(QWidget* parent);
+    ~DrawPanel() override;
 
     void setBackgroundPicture(const QByteArray& picture);
     void setBackgroundColour(int colour);
@@ -41,15 +46,40 @@ class DrawPanel : public QWidget {
 
   private:
     void paintBackground(const QRect& area);
+    void drawText(QPainter& painter, int x, int y, const Text& text);
+    const QTextLayout& laidOut(const Text& text);
+    const QImage& stripFor(const Text& text, int y);
+    void copyRows(const QImage& strip, int left);
 
     QImage canvas_;
     QImage background_;
+    QImage scaledBackground_;
     int backgroundColour_ = 0xFFFFFF;
     QFont font_;
     int textColour_ = 0;
     int penColour_ = 0;
     int penWidth_ = 1;
     QPoint writePosition_;
+    // A ticking line writes and measures the same text every tick: the last
+    // one is kept laid out, and its width.
+    Text laidOutText_;
+    std::unique_ptr<QTextLayout> layout_;
+    mutable Text measuredText_;
+    mutable int measuredWidth_ = 0;
+    // The canvas holds the background colour alone.
+    bool blank_ = true;
+    // The last text written on a blank canvas, on its background colour as
+    // wide as the text and as high as the canvas, its left edge margin
+    // pixels before the write position.
+    struct TextStrip {
+        Text text;
+        int top = 0;
+        int textColour = 0;
+        int backgroundColour = 0;
+        int margin = 0;
+        QImage image;
+    };
+    TextStrip strip_;
 };
 
 // A picture for DrawPicture, decoded from JPEG or GIF bytes.

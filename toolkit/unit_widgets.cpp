@@ -104,7 +104,9 @@ void PictureBox::setPicture(const QByteArray& picture) {
             movieBuffer_ = std::move(buffer);
             movie_ = std::move(movie);
             connect(movie_.get(), &QMovie::frameChanged, this, [this] { update(); });
-            movie_->start();
+            if (isVisible()) {
+                movie_->start();
+            }
             update();
             return;
         }
@@ -140,6 +142,19 @@ void PictureBox::resizeEvent(QResizeEvent*) {
     scaled_ = QImage();
     if (!data_.isEmpty() && !movie_) {
         decode();
+    }
+}
+
+// A hidden movie would go on decoding frames that nobody sees.
+void PictureBox::showEvent(QShowEvent*) {
+    if (movie_) {
+        movie_->start();
+    }
+}
+
+void PictureBox::hideEvent(QHideEvent*) {
+    if (movie_) {
+        movie_->stop();
     }
 }
 

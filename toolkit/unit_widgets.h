@@ -43,7 +43,8 @@ class SuperButton : public QAbstractButton {
     QImage face_;
 };
 
-// A picture drawn scaled to the box; an animated GIF plays.
+// A picture drawn scaled to the box; an animated GIF plays while the box is
+// shown.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
@@ -57,6 +58,8 @@ class PictureBox : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void stopMovie();

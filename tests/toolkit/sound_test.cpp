@@ -7,6 +7,7 @@
 #include "sound.h"
 #include "wav.h"
 
+#include <SDL_audio.h>
 #include <SDL_mixer.h>
 #include <algorithm>
 #include <array>
@@ -417,29 +418,48 @@ class SoundPlayback : public ::testing::Test {
         return waitFor([&](const Frames& f) { return f.size() >= target; });
     }
 
+    // Starts clips with the mixer held back: they all begin in the same
+    // buffer, however long the machine takes between one call and the next.
+    void startTogether(const std::function<void()>& start) {
+        SDL_AudioDeviceID device = 0;
+        for (SDL_AudioDeviceID id = 1; id <= 16 && device == 0; ++id) {
+            if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) {
+                device = id;
+            }
+        }
+        ASSERT_NE(device, 0u) << "no open sound device";
+        SDL_LockAudioDevice(device);
+        start();
+        SDL_UnlockAudioDevice(device);
+    }
+
     std::string path_;
     std::unique_ptr<tk::SdlSoundOutput> output_;
     Frames frames_;
 };
 
 TEST_F(SoundPlayback, ClipsStartedOneAfterTheOtherAreHeardTogether) {
-    tk::PlayClip(dataClip("level_655.wav"));
-    tk::PlayClip(dataClip("level_3277.wav"));
+    startTogether([] {
+        tk::PlayClip(dataClip("level_655.wav"));
+        tk::PlayClip(dataClip("level_3277.wav"));
+    });
     ASSERT_TRUE(waitFor(heardAndOver));
     // Both clips hold a constant level for half a second: heard together,
-    // their sum lasts for most of it.
-    EXPECT_GE(longestRunNear(frames_, 655 + 3277, 80), 2 * kTenthSecond);
+    // their sum lasts all of it, and neither is heard alone.
+    EXPECT_EQ(longestRunNear(frames_, 655 + 3277, 80), 5 * kTenthSecond);
     const auto [first, end] = loudSpan(frames_);
-    EXPECT_LE(end - first, 6 * kTenthSecond);
+    EXPECT_EQ(end - first, 5 * kTenthSecond);
 }
 
 TEST_F(SoundPlayback, ManyClipsAtOnceAllPlay) {
     constexpr int kClips = 40;
-    for (int i = 0; i < kClips; ++i) {
-        tk::PlayClip(dataClip("level_655.wav"));
-    }
+    startTogether([] {
+        for (int i = 0; i < kClips; ++i) {
+            tk::PlayClip(dataClip("level_655.wav"));
+        }
+    });
     ASSERT_TRUE(waitFor(heardAndOver));
-    EXPECT_GE(longestRunNear(frames_, kClips * 655, kClips * 15), kTenthSecond);
+    EXPECT_EQ(longestRunNear(frames_, kClips * 655, kClips * 15), 5 * kTenthSecond);
 }
 
 TEST_F(SoundPlayback, LoopedClipRepeatsUntilStopped) {
