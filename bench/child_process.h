@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // This benchmark binary run again in a child role, for measurements that
 // need a fresh process: the child reports on its standard output, one line

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program left running, each run a fresh process (this binary again, in
 // its child role) doing what the program does: the CPU it uses with nothing
 // touched while a window's animation ticks, and its resident memory once the
