@@ -104,3 +104,45 @@ TEST_F(DrawPanelTest, BrokenPictureDataDrawsNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// Text written on a freshly cleared panel is copied from a strip laid out
+// once; it must come out as text drawn over anything else does.
+TEST(DrawPanelText, OnABlankPanelLooksAsDrawnOverOtherWork) {
+    struct Case {
+        int x;
+        int y;
+        const char* text;
+    };
+    const Case cases[] = {{0, 4, "其他年级及版本软件下载 https://example.org/"},
+                          {-37, 4, "其他年级及版本软件下载 https://example.org/"},
+                          {10, 10, "Pellora 三年级下册"},
+                          {300, 2, "right edge"},
+                          {5, -6, "cut at the top"}};
+    for (const Case& c : cases) {
+        tk::DrawPanel blank(nullptr);
+        tk::DrawPanel drawnOn(nullptr);
+        for (tk::DrawPanel* panel : {&blank, &drawnOn}) {
+            panel->resize(360, 28);
+            tk::Font font;
+            font.size = 16;
+            panel->setPanelFont(font);
+            panel->setBackgroundColour(tk::Rgb(222, 241, 255));
+            panel->setTextColour(tk::Rgb(0, 70, 200));
+            panel->clear();
+        }
+        // A line in the bottom row, away from the text, makes the panel not
+        // blank; it is cleared again afterwards so only the text path differs.
+        drawnOn.drawLine(0, 27, 1, 27);
+        blank.setWritePosition(c.x, c.y);
+        blank.write(tk::toGbk(c.text));
+        drawnOn.setWritePosition(c.x, c.y);
+        drawnOn.write(tk::toGbk(c.text));
+        drawnOn.clear(0, 27, 2, 1);
+        blank.clear(0, 27, 2, 1);
+        EXPECT_TRUE(blank.canvas() == drawnOn.canvas()) << c.text << " at " << c.x << "," << c.y;
+    }
+}
+
+} // namespace
