@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     flite festival festvox-us-slt-hts espeak-ng sox libsox-fmt-all ffmpeg
     fonts-noto-cjk fonts-noto-color-emoji fonts-sil-andika
-    xvfb xauth xdotool imagemagick reuse
+    xvfb xauth xdotool imagemagick reuse git
 )
 missing=()
 for p in "${packages[@]}"; do
