@@ -3,8 +3,9 @@
 #include "navigation.h"
 
 #include "catalogue.h"
+#include "exercises/answer_boxes.h"
+#include "exercises/overlays.h"
 #include "lists.h"
-#include "overlays.h"
 #include "page_names.h"
 #include "page_pictures.h"
 #include "platform.h"
@@ -34,14 +35,8 @@ void setButtonStates(tk::Window& window, int page) {
     enable(window, "超级按钮_上一页", page != 0);
 }
 
-// Answer marks carry the tag 90; none exist until the first is made.
 void hideAnswerMarks(tk::Window& window) {
-    if (!state().marksMade) {
-        return;
-    }
-    for (tk::UnitRef mark : tk::FindUnits(&window, {}, {}, 89, 91)) {
-        mark.setVisible(false);
-    }
+    exercises::hideAnswerMarks(window, state().marks);
 }
 
 // What every page move does before it moves: silence, no marks, no
@@ -49,7 +44,7 @@ void hideAnswerMarks(tk::Window& window) {
 void leavePage(tk::Window& window) {
     tk::StopSound();
     hideAnswerMarks(window);
-    setOverlays(window, false);
+    exercises::setOverlays(window, false);
     state().emptyLists();
     for (const std::string_view name :
          {"超级按钮_找一找", "超级按钮_练一练", "超级按钮_填一填", "超级按钮_排序"}) {
@@ -111,7 +106,7 @@ void previousPage(tk::Window& window) {
 
 void courseChosen(tk::Window& window) {
     hideAnswerMarks(window);
-    setOverlays(window, false);
+    exercises::setOverlays(window, false);
     state().emptyLists();
     for (const std::string_view name : {"超级按钮_找一找", "超级按钮_练一练", "超级按钮_填一填"}) {
         enable(window, name, true);
@@ -133,7 +128,7 @@ void courseChosen(tk::Window& window) {
 
 void openDrill(tk::Window& window) {
     tk::StopSound();
-    setOverlays(window, false);
+    exercises::setOverlays(window, false);
     state().emptyLists();
     showPage(window, kDrillPage);
 }

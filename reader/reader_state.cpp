@@ -4,18 +4,11 @@
 
 namespace reader {
 
-void PracticeLists::clear() {
-    lines.clear();
-    clips.clear();
-    rectangles.clear();
-    targets.clear();
-}
-
 void ReaderState::emptyLists() {
     clips.clear();
     chinese.clear();
     english.clear();
-    practice.clear();
+    exercise.emptyLists();
 }
 
 ReaderState& state() {

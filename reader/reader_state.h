@@ -5,30 +5,12 @@
 // game windows for the whole run.
 
 #include "clip.h"
+#include "exercises/answer_boxes.h"
+#include "exercises/exercise_state.h"
 #include "text.h"
 #include "unit_ref.h"
 
-#include <vector>
-
 namespace reader {
-
-// A hotspot's rectangle in its page picture's coordinates.
-struct HotspotRect {
-    int left = 0;
-    int right = 0;
-    int top = 0;
-    int bottom = 0;
-    friend bool operator==(const HotspotRect&, const HotspotRect&) = default;
-};
-
-// The lists of the practice and find modes; page moves empty them.
-struct PracticeLists {
-    tk::TextArray lines;                 // remaining items' Chinese lines
-    tk::ClipList clips;                  // remaining items' clips
-    std::vector<HotspotRect> rectangles; // remaining rectangles
-    std::vector<int> targets;            // hotspot numbers that count as right
-    void clear();
-};
 
 struct ReaderState {
     tk::UnitRef window; // the open reader; empty while none is open
@@ -37,12 +19,12 @@ struct ReaderState {
     tk::TextArray chinese;
     tk::ClipList clips;
     tk::ClipList exerciseClips;
-    PracticeLists practice;
+    exercises::ExerciseState exercise; // practice and find modes
+    exercises::AnswerMarks marks;
     bool translation = true;
-    bool marksMade = false; // an answer mark has been made since start
-    int picturePage = -1;   // the page whose picture its box holds now
+    int picturePage = -1; // the page whose picture its box holds now
 
-    // Empties the clip, Chinese, English and practice lists.
+    // Empties the clip, Chinese, English and exercise lists.
     void emptyLists();
 };
 

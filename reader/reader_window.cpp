@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "hotspots.h"
 #include "navigation.h"
+#include "page_exercises.h"
 #include "page_names.h"
 #include "reader_opening.h"
 #include "reader_state.h"
@@ -106,6 +107,10 @@ class Builder {
         bind("组合框课程选择", Event::SelectionChanged, onWindow(courseChosen));
         bind("超级按钮_下一页", Event::Clicked, onWindow(nextPage));
         bind("超级按钮_中文提示", Event::Clicked, onWindow(translationSwitched));
+        bind("超级按钮_练一练", Event::Clicked,
+             onWindow([](tk::Window& w) { startExercise(w, exercises::Mode::Practice); }));
+        bind("超级按钮_找一找", Event::Clicked,
+             onWindow([](tk::Window& w) { startExercise(w, exercises::Mode::Find); }));
         bind("超级按钮_背单词", Event::Clicked, onWindow(openDrill));
         bind("超级按钮_退出", Event::Clicked, [](const tk::EventArgs&) { exitClicked(); });
     }
@@ -152,6 +157,11 @@ class Builder {
                 tk::unitDef(overlayName(bookPage), Kind::TransLabel, {0, 0, 20, 20}, box);
             overlay.disabled = true;
             add(std::move(overlay));
+            bind(overlayName(bookPage), Event::LeftPressed, [](const tk::EventArgs& args) {
+                if (tk::Window* reader = tk::EventUnit().window()) {
+                    overlayPressed(*reader, args.x, args.y);
+                }
+            });
         }
     }
 
@@ -203,12 +213,22 @@ class Builder {
                 continue;
             }
             switch (answer.kind) {
-            case BoxKind::Tick:
+            case BoxKind::Tick: {
                 add(tk::unitDef(answer.unitName, Kind::CheckBox, answer.rect, box));
+                const bool belongsTicked = answer.answer == "yes";
+                bind(answer.unitName, Event::Clicked, [box, belongsTicked](const tk::EventArgs&) {
+                    tickBoxClicked(tk::EventUnit(), box, belongsTicked);
+                });
                 break;
-            case BoxKind::Write:
+            }
+            case BoxKind::Write: {
                 add(tk::unitDef(answer.unitName, Kind::EditBox, answer.rect, box));
+                const tk::Text digit = answer.answer;
+                bind(answer.unitName, Event::ContentChanged, [box, digit](const tk::EventArgs&) {
+                    writeInChanged(tk::EventUnit(), box, digit);
+                });
                 break;
+            }
             case BoxKind::Listen: {
                 tk::UnitDef mark = tk::unitDef(answer.unitName, Kind::PicBox, answer.rect, box);
                 mark.picture = content::picture(content::PictureRole::ListenIcon);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's layout: the arithmetic over numbers, then the units of a real
 // reader in normal and full-screen mode.
-#include "reader/overlays.h"
+#include "exercises/overlays.h"
 #include "reader/page_names.h"
 #include "reader/reader_layout.h"
 #include "reader_fixture.h"
@@ -75,7 +75,7 @@ TEST_F(ReaderTest, NormalModeMovesTickBoxesClearsCaptionsAndRightAlignsTheTitle)
 // Enabled overlays cover their page picture exactly: a press on one comes in
 // the page picture's own coordinates.
 void expectOverlaysOverTheirPages(tk::Window& window) {
-    reader::setOverlays(window, true);
+    exercises::setOverlays(window, true);
     for (int page = 0; page < reader::kLessonPages; ++page) {
         const tk::UnitRef overlay = window.unit(reader::overlayName(reader::bookPageOf(page)));
         const tk::UnitRef picture = window.unit(reader::pagePictureName(page));

@@ -179,13 +179,13 @@ TEST_F(NavigationTest, WordDrillFromTheFirstPageThenPreviousStaysOnTheDrill) {
 }
 
 TEST_F(NavigationTest, PageMovesEmptyThePracticeListsAndSwitchTheOverlaysOff) {
-    reader::state().practice.lines = {"x"};
-    reader::state().practice.targets = {1};
+    reader::state().exercise.lines = {"x"};
+    reader::state().exercise.targets = {1};
     tk::UnitRef overlay = unit("透明标签练一练是否错误4_0");
     overlay.setDisabled(false);
     clickUnit("超级按钮_下一页");
-    EXPECT_TRUE(reader::state().practice.lines.empty());
-    EXPECT_TRUE(reader::state().practice.targets.empty());
+    EXPECT_TRUE(reader::state().exercise.lines.empty());
+    EXPECT_TRUE(reader::state().exercise.targets.empty());
     EXPECT_TRUE(overlay.disabled());
     EXPECT_EQ(overlay.width(), 800);
     EXPECT_EQ(overlay.height(), 540);
@@ -203,7 +203,7 @@ TEST_F(NavigationTest, AnswerMarksAreHiddenOnPageMovesOnceAnyHaveBeenMade) {
     clickUnit("超级按钮_下一页");
     EXPECT_TRUE(mark.visible()) << "no mark has been made by the reader's own account";
 
-    reader::state().marksMade = true;
+    reader::state().marks.made = true;
     clickUnit("超级按钮_上一页");
     EXPECT_FALSE(mark.visible());
     mark.setVisible(true);

@@ -84,17 +84,29 @@ std::string captionOf(tk::UnitRef unit) {
     return tk::toUtf8(unit.caption());
 }
 
-void clickAt(tk::Window& window, QPoint at) {
+namespace {
+
+template <typename Delivery> void clickThroughDesktop(tk::Window& window, QPoint at) {
     QWindow* handle = window.windowHandle();
     if (!handle) {
         return;
     }
     const QPointF local(at);
     const QPointF global = handle->mapToGlobal(at);
-    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-        handle, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-        handle, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, Qt::LeftButton,
+                                                       Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Delivery>(handle, local, global, Qt::NoButton,
+                                                       Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+} // namespace
+
+void clickAt(tk::Window& window, QPoint at) {
+    clickThroughDesktop<QWindowSystemInterface::SynchronousDelivery>(window, at);
+}
+
+void queueClickAt(tk::Window& window, QPoint at) {
+    clickThroughDesktop<QWindowSystemInterface::AsynchronousDelivery>(window, at);
 }
 
 void moveAt(tk::Window& window, QPoint at) {

@@ -47,6 +47,9 @@ void moveMouse(tk::UnitRef unit, int x, int y);
 // Left button down and up at a point of the window, delivered as the
 // desktop would: to whatever unit lies there.
 void clickAt(tk::Window& window, QPoint at);
+// The same click, queued as the desktop queues input while the program is
+// busy: it is handled when queued events next run (settle()).
+void queueClickAt(tk::Window& window, QPoint at);
 // The mouse moves to a point of the window, no button held, as the desktop
 // reports it.
 void moveAt(tk::Window& window, QPoint at);

@@ -30,6 +30,9 @@ void ManualClock::fire(TimerId id) {
 void ManualClock::delay(int ms) {
     delays_.push_back(ms);
     ++delaying_;
+    if (duringDelay) {
+        duringDelay(ms);
+    }
     advance(ms);
     --delaying_;
 }

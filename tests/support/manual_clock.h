@@ -23,6 +23,9 @@ class ManualClock : public tk::Clock {
     void advance(std::int64_t ms);
     int runningTimers() const { return static_cast<int>(timers_.size()); }
     const std::vector<int>& delays() const { return delays_; }
+    // Runs inside every Delay, before its time passes: what the child does
+    // while the program waits.
+    std::function<void(int ms)> duringDelay;
 
   private:
     struct Running {

@@ -8,9 +8,9 @@ namespace tk {
 class Window;
 }
 
-namespace reader {
+namespace exercises {
 
 // Enables or disables all 34 overlays and lays each over its page picture.
 void setOverlays(tk::Window& window, bool enabled);
 
-} // namespace reader
+} // namespace exercises

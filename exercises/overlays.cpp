@@ -4,7 +4,7 @@
 
 #include "window.h"
 
-namespace reader {
+namespace exercises {
 
 namespace {
 
@@ -21,4 +21,4 @@ void setOverlays(tk::Window& window, bool enabled) {
     }
 }
 
-} // namespace reader
+} // namespace exercises
