@@ -23,6 +23,9 @@ class ExerciseTest : public ReaderTest {
         while (currentPage() < page) {
             clickUnit("超级按钮_下一页");
         }
+        while (currentPage() > page) {
+            clickUnit("超级按钮_上一页");
+        }
     }
     int bookPage() const { return reader::bookPageOf(currentPage()); }
     tk::UnitRef hotspot(int k) const { return unit(reader::hotspotName(bookPage(), k)); }
