@@ -7,6 +7,7 @@
 #include "app/program_state.h"
 #include "catalogue.h"
 #include "desktop_platform.h"
+#include "first_sample.h"
 #include "reader/page_names.h"
 #include "reader/page_pictures.h"
 #include "reader/reader_state.h"
@@ -185,27 +186,6 @@ void BM_PressToPlayClip(benchmark::State& state) {
 }
 BENCHMARK(BM_PressToPlayClip)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// When the mixer first mixes a buffer with sound in it, and how long its
-// buffers are.
-std::atomic<bool> heard{false};
-std::atomic<std::int64_t> heardAt{0};
-std::atomic<int> bufferFrames{0};
-
-void onMix(void*, Uint8* stream, int len) {
-    bufferFrames = len / 4;
-    if (heard) {
-        return;
-    }
-    const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
-    for (int i = 0; i < len / 2; ++i) {
-        if (samples[i] != 0) {
-            heardAt = Clock::now().time_since_epoch().count();
-            heard = true;
-            return;
-        }
-    }
-}
-
 // newClip: every press plays a clip the mixer has not decoded before. The
 // wait is mostly for the mixer's next buffer: each press comes at a random
 // point of its period, as a child's would, so the mean is about half a
@@ -213,20 +193,20 @@ void onMix(void*, Uint8* stream, int len) {
 void pressToMix(benchmark::State& state, bool newClip) {
     reader();
     tk::services().sound = &sdlSound();
-    Mix_SetPostMix(onMix, nullptr);
+    first_sample::listen();
     const tk::UnitRef same = nextHotspot();
     pressUnit(same);
     const auto started = Clock::now();
-    while (bufferFrames == 0 && Clock::now() < started + std::chrono::seconds(5)) {
+    while (first_sample::bufferFrames == 0 && Clock::now() < started + std::chrono::seconds(5)) {
         std::this_thread::yield();
     }
-    if (bufferFrames == 0) {
-        Mix_SetPostMix(nullptr, nullptr);
+    if (first_sample::bufferFrames == 0) {
+        first_sample::stopListening();
         tk::services().sound = &timedSound();
         state.SkipWithError("the mixer never ran");
         return;
     }
-    const double period = double(bufferFrames.load()) / tk::kOutputRate;
+    const double period = double(first_sample::bufferFrames.load()) / tk::kOutputRate;
     std::mt19937 random(3);
     std::uniform_real_distribution<double> phase(0, period);
     double total = 0;
@@ -236,19 +216,15 @@ void pressToMix(benchmark::State& state, bool newClip) {
         // Silence first, so that only the pressed clip can be heard.
         sdlSound().stopAll();
         std::this_thread::sleep_for(std::chrono::duration<double>(phase(random)));
-        heard = false;
+        first_sample::heard = false;
         const auto start = Clock::now();
         pressUnit(hotspot);
-        const auto deadline = start + std::chrono::seconds(5);
-        while (!heard && Clock::now() < deadline) {
-            std::this_thread::yield();
-        }
-        if (!heard) {
+        if (!first_sample::awaitHeard()) {
             state.SkipWithError("the mixer never mixed the clip");
             break;
         }
-        const auto mixed = Clock::time_point(Clock::duration(heardAt.load()));
-        const double seconds = std::chrono::duration<double>(mixed - start).count();
+        const double seconds =
+            std::chrono::duration<double>(first_sample::heardTime() - start).count();
         total += seconds;
         worst = std::max(worst, seconds);
         state.SetIterationTime(seconds);
@@ -256,7 +232,7 @@ void pressToMix(benchmark::State& state, bool newClip) {
     state.counters["mean_ms"] = 1000 * total / double(state.iterations());
     state.counters["worst_ms"] = 1000 * worst;
     state.counters["buffer_ms"] = 1000 * period;
-    Mix_SetPostMix(nullptr, nullptr);
+    first_sample::stopListening();
     sdlSound().stopAll();
     tk::services().sound = &timedSound();
 }
