@@ -25,7 +25,7 @@ void reopenReader() {
 
 void connectScreens() {
     start::setLinks({&program().startLineOffset, openReader});
-    reader::setLinks({&program().display, start::showLoading, reopenReader});
+    reader::setLinks({&program().display, start::showLoading, reopenReader, &program().drill});
 }
 
 int runStartWindow() {

@@ -22,7 +22,7 @@ struct DrillState {
     tk::Text expectedWord;
     tk::Text currentMeaning;
     tk::Clip currentClip; // kept for listening again
-    tk::Text misses;      // word, meaning and CR LF for each missed word
+    tk::TextArray misses; // one entry per missed or skipped word: word, meaning, CR LF
 };
 
 } // namespace drill

@@ -133,4 +133,8 @@ void openDrill(tk::Window& window) {
     showPage(window, kDrillPage);
 }
 
+void leaveDrill(tk::Window& window) {
+    showPage(window, state().pageIndex);
+}
+
 } // namespace reader

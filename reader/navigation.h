@@ -24,5 +24,7 @@ void nextPage(tk::Window& window);
 void previousPage(tk::Window& window);
 void courseChosen(tk::Window& window);
 void openDrill(tk::Window& window);
+// Back from the drill to the book page last moved to.
+void leaveDrill(tk::Window& window);
 
 } // namespace reader

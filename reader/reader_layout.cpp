@@ -104,6 +104,11 @@ void layOutReader(tk::Window& window) {
     for (tk::UnitRef button : unitsOf(window, "超级按钮b", tk::Kind::SuperBtn)) {
         moveTo(button, scaledCorner(rectOf(button), scale));
     }
+    for (const std::string_view name :
+         {"组合框_背单词顺序选择", "组合框_背单词课时选择", "选择框_是否显示中文"}) {
+        tk::UnitRef control = window.unit(name);
+        moveTo(control, scaledCorner(rectOf(control), scale));
+    }
     tk::UnitRef toolbar = window.unit("分组框翻页");
     setRect(toolbar, scaledRect(rectOf(toolbar), scale));
     tk::UnitRef title = window.unit("画板1");

@@ -27,4 +27,10 @@ DisplayMode& display() {
     return given ? *given : own;
 }
 
+drill::DrillState& drillState() {
+    static drill::DrillState own;
+    drill::DrillState* given = current().drill;
+    return given ? *given : own;
+}
+
 } // namespace reader

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Pellora English authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the reader needs from the program that opens it: the display mode,
-// which outlives every reader, and the ways back to its opener. The opener
-// sets them before it creates the reader.
+// What the reader needs from the program that opens it: the display mode
+// and the drill state, which outlive every reader, and the ways back to its
+// opener. The opener sets them before it creates the reader.
+
+#include "drill/drill_state.h"
 
 #include <functional>
 
@@ -21,11 +23,14 @@ struct ReaderLinks {
     std::function<void(bool shown)> showLoading;
     // Closes the reader and has the opener create it anew.
     std::function<void()> reopen;
+    drill::DrillState* drill = nullptr;
 };
 
 void setLinks(ReaderLinks links);
 const ReaderLinks& links();
 // The opener's display mode; one of the reader's own until an opener sets it.
 DisplayMode& display();
+// The opener's drill state; one of the reader's own until an opener sets it.
+drill::DrillState& drillState();
 
 } // namespace reader

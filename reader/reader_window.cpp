@@ -3,10 +3,12 @@
 #include "reader_window.h"
 
 #include "catalogue.h"
+#include "drill/drill_panel.h"
 #include "hotspots.h"
 #include "navigation.h"
 #include "page_exercises.h"
 #include "page_names.h"
+#include "reader_links.h"
 #include "reader_opening.h"
 #include "reader_state.h"
 #include "reader_title.h"
@@ -140,6 +142,8 @@ class Builder {
         const int height = page == kDrillPage ? 560 : 540;
         add(tk::unitDef(box, Kind::PicBox, {0, 0, 800, height}, kPageControl, page));
         if (page == kDrillPage) {
+            drill::addDrillPanel(window, box,
+                                 {[]() -> drill::DrillState& { return drillState(); }, leaveDrill});
             return;
         }
         const int bookPage = bookPageOf(page);

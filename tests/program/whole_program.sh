@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program on a virtual display: start window, start button, reader,
 # the start window blocked behind it, one hotspot press heard through SDL's
-# disk audio driver, a practice item answered wrong and right, and the exit
-# button. Screenshots go to <out>/screenshots for review.
+# disk audio driver, a practice item answered wrong and right, two words of
+# the drill, and the exit button. Screenshots go to <out>/screenshots for review.
 # Usage: whole_program.sh <pellora-english> <out-dir> <audio_probe>
 #        (on a display: see on_virtual_display.sh)
 set -euo pipefail
@@ -184,6 +184,23 @@ for point in "258 96" "251 156" "251 208" "149 302" "655 98" "549 262" "332 314"
 done
 [ -n "$right" ] || fail "no item of page 2 was judged right"
 
+# The word drill (背单词: toolbar button at 415,15), unit 1 in textbook order:
+# start (140,400 60x40), then "boy" right and "gril" wrong, each confirmed
+# with Enter and followed by the next word.
+click_reader 436 566
+sleep 1
+click_reader 170 420
+sleep 1.5
+for answer in boy gril; do
+    mark=$(size)
+    timeout 10 xdotool type --delay 80 "$answer"
+    timeout 10 xdotool key Return
+    sleep 1.5
+    [ -n "$(first_start "$mark")" ] || fail "no word was spoken after the answer \"$answer\""
+done
+timeout 20 import -window "$reader" "$shots/drill.png" || fail "no screenshot of the drill"
+painted "$shots/drill.png" || fail "the drill page is blank"
+
 # The exit button: toolbar at 1,536, button at 634,15, 40x30.
 timeout 10 xdotool mousemove --window "$reader" 655 566 click 1
 for _ in $(seq 100); do
@@ -197,4 +214,4 @@ code=0
 wait "$pid" || code=$?
 pid=
 [ "$code" -eq 0 ] || fail "the program ended with $code"
-echo "PASS: start window, reader, hotspot sound, practice and exit; screenshots in $shots"
+echo "PASS: start window, reader, hotspot sound, practice, drill and exit; screenshots in $shots"

@@ -19,6 +19,7 @@ namespace reader_tests {
 // What the reader's opener keeps and sees.
 struct Opener {
     reader::DisplayMode display;
+    drill::DrillState drill;
     bool loadingShown = false;
     int reopens = 0;
 };
@@ -33,7 +34,7 @@ inline void freshProgram() {
     content::loadBook();
     opener() = Opener{};
     reader::setLinks({&opener().display, [](bool shown) { opener().loadingShown = shown; },
-                      [] { ++opener().reopens; }});
+                      [] { ++opener().reopens; }, &opener().drill});
     reader::state() = reader::ReaderState{};
 }
 
