@@ -117,7 +117,12 @@ TEST_P(WholeRoundTest, AsksEveryItemWithTextOnceAndEndsWithTheCompletionClip) {
 INSTANTIATE_TEST_SUITE_P(Pages, WholeRoundTest,
                          ::testing::Values(RoundCase{6, exercises::Mode::Practice, 24},
                                            RoundCase{10, exercises::Mode::Practice, 24},
-                                           RoundCase{10, exercises::Mode::Find, 24}));
+                                           RoundCase{10, exercises::Mode::Find, 24}),
+                         [](const ::testing::TestParamInfo<RoundCase>& info) {
+                             return "BookPage" + std::to_string(info.param.bookPage) +
+                                    (info.param.mode == exercises::Mode::Practice ? "Practice"
+                                                                                  : "Find");
+                         });
 
 struct ClickCase {
     const char* where;
