@@ -5,9 +5,14 @@
 // and the drill state, which outlive every reader, and the ways back to its
 // opener. The opener sets them before it creates the reader.
 
+#include "common/page_lists.h"
 #include "drill/drill_state.h"
 
 #include <functional>
+
+namespace tk {
+class Window;
+}
 
 namespace reader {
 
@@ -17,6 +22,17 @@ struct DisplayMode {
     int titleOffset = 0;       // the scrolling title's write position
 };
 
+// The game windows the toolbar opens. The page games get the page's lists
+// and open without a parent; the word games open over the reader.
+struct GameOpeners {
+    std::function<void(const common::PageLists&)> fillIn;
+    std::function<void(const common::PageLists&)> ordering;
+    std::function<void(tk::Window& reader)> spelling;
+    std::function<void(tk::Window& reader)> matching;
+    std::function<void(tk::Window& reader)> chineseToEnglish;
+    std::function<void(tk::Window& reader)> englishToChinese;
+};
+
 struct ReaderLinks {
     DisplayMode* display = nullptr;
     // The opener's loading picture, up while a reader is being built.
@@ -24,6 +40,7 @@ struct ReaderLinks {
     // Closes the reader and has the opener create it anew.
     std::function<void()> reopen;
     drill::DrillState* drill = nullptr;
+    GameOpeners games;
 };
 
 void setLinks(ReaderLinks links);

@@ -52,6 +52,15 @@ tk::Handler onHotspot(std::function<void(tk::Window&, const tk::UnitRef&)> work)
     };
 }
 
+// The page shown, as the page games get it: copies of its text lists and
+// its exercise clips.
+void openPageGame(const std::function<void(const common::PageLists&)>& open) {
+    if (open) {
+        const ReaderState& s = state();
+        open({s.english, s.chinese, s.exerciseClips});
+    }
+}
+
 class Builder {
   public:
     tk::WindowDef window;
@@ -114,6 +123,14 @@ class Builder {
         bind("超级按钮_找一找", Event::Clicked,
              onWindow([](tk::Window& w) { startExercise(w, exercises::Mode::Find); }));
         bind("超级按钮_背单词", Event::Clicked, onWindow(openDrill));
+        bind("超级按钮_填一填", Event::Clicked,
+             onWindow([](tk::Window&) { openPageGame(links().games.fillIn); }));
+        bind("超级按钮_排序", Event::Clicked,
+             onWindow([](tk::Window&) { openPageGame(links().games.ordering); }));
+        bindWordGame("超级按钮_单词排序", &GameOpeners::spelling);
+        bindWordGame("超级按钮_连连看", &GameOpeners::matching);
+        bindWordGame("超级按钮_汉找英", &GameOpeners::chineseToEnglish);
+        bindWordGame("超级按钮_英找汉", &GameOpeners::englishToChinese);
         bind("超级按钮_退出", Event::Clicked, [](const tk::EventArgs&) { exitClicked(); });
     }
 
@@ -137,6 +154,14 @@ class Builder {
     }
 
   private:
+    void bindWordGame(const char* button, std::function<void(tk::Window&)> GameOpeners::*opener) {
+        bind(button, Event::Clicked, onWindow([opener](tk::Window& w) {
+                 if (const auto& open = links().games.*opener) {
+                     open(w);
+                 }
+             }));
+    }
+
     void addPage(int page) {
         const std::string box = pagePictureName(page);
         const int height = page == kDrillPage ? 560 : 540;

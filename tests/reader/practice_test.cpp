@@ -118,10 +118,10 @@ INSTANTIATE_TEST_SUITE_P(Pages, WholeRoundTest,
                          ::testing::Values(RoundCase{6, exercises::Mode::Practice, 24},
                                            RoundCase{10, exercises::Mode::Practice, 24},
                                            RoundCase{10, exercises::Mode::Find, 24}),
-                         [](const ::testing::TestParamInfo<RoundCase>& info) {
-                             return "BookPage" + std::to_string(info.param.bookPage) +
-                                    (info.param.mode == exercises::Mode::Practice ? "Practice"
-                                                                                  : "Find");
+                         [](const ::testing::TestParamInfo<RoundCase>& param) {
+                             return "BookPage" + std::to_string(param.param.bookPage) +
+                                    (param.param.mode == exercises::Mode::Practice ? "Practice"
+                                                                                   : "Find");
                          });
 
 struct ClickCase {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace reader_tests {
 
@@ -22,6 +23,13 @@ struct Opener {
     drill::DrillState drill;
     bool loadingShown = false;
     int reopens = 0;
+    // The game windows asked for, in order, and what each was handed.
+    struct GameOpened {
+        std::string game;
+        common::PageLists lists;    // the page games
+        tk::Window* over = nullptr; // the word games' parent
+    };
+    std::vector<GameOpened> games;
 };
 
 inline Opener& opener() {
@@ -33,8 +41,21 @@ inline Opener& opener() {
 inline void freshProgram() {
     content::loadBook();
     opener() = Opener{};
-    reader::setLinks({&opener().display, [](bool shown) { opener().loadingShown = shown; },
-                      [] { ++opener().reopens; }, &opener().drill});
+    const auto pageGame = [](const char* game) {
+        return [game](const common::PageLists& lists) {
+            opener().games.push_back({game, lists, nullptr});
+        };
+    };
+    const auto wordGame = [](const char* game) {
+        return [game](tk::Window& reader) { opener().games.push_back({game, {}, &reader}); };
+    };
+    reader::setLinks(
+        {&opener().display,
+         [](bool shown) { opener().loadingShown = shown; },
+         [] { ++opener().reopens; },
+         &opener().drill,
+         {pageGame("fill-in"), pageGame("ordering"), wordGame("spelling"), wordGame("matching"),
+          wordGame("chinese to english"), wordGame("english to chinese")}});
     reader::state() = reader::ReaderState{};
 }
 

@@ -227,12 +227,35 @@ TEST_F(ReaderTest, ToolbarButtonsCaptionsAndHints) {
     EXPECT_EQ(unit("时钟1").interval(), 50);
 }
 
-TEST_F(ReaderTest, ButtonsWithoutTheirWindowsYetDoNothing) {
-    for (const char* name : {"超级按钮_填一填", "超级按钮_排序", "超级按钮_连连看",
-                             "超级按钮_单词排序", "超级按钮_汉找英", "超级按钮_英找汉"}) {
-        clickUnit(name);
-        EXPECT_EQ(currentPage(), 0) << name;
+// The game buttons ask the opener for their windows: the page games with
+// copies of the page's lists and exercise clips, the word games over the
+// reader. The reader stays as it was.
+TEST_F(ReaderTest, GameButtonsAskTheOpenerForTheirWindows) {
+    clickUnit("超级按钮_下一页");
+    const std::pair<const char*, const char*> buttons[] = {
+        {"超级按钮_填一填", "fill-in"},
+        {"超级按钮_排序", "ordering"},
+        {"超级按钮_单词排序", "spelling"},
+        {"超级按钮_连连看", "matching"},
+        {"超级按钮_汉找英", "chinese to english"},
+        {"超级按钮_英找汉", "english to chinese"},
+    };
+    for (const auto& [button, game] : buttons) {
+        clickUnit(button);
+        ASSERT_FALSE(reader_tests::opener().games.empty()) << button;
+        const auto& opened = reader_tests::opener().games.back();
+        EXPECT_EQ(opened.game, game);
+        if (opened.over == nullptr) {
+            EXPECT_EQ(opened.lists.english, reader::state().english) << button;
+            EXPECT_EQ(opened.lists.chinese, reader::state().chinese) << button;
+            EXPECT_EQ(opened.lists.clips, reader::state().exerciseClips) << button;
+            EXPECT_FALSE(opened.lists.english.empty()) << button;
+        } else {
+            EXPECT_EQ(opened.over, window.get()) << button;
+        }
+        EXPECT_EQ(currentPage(), 1) << button;
     }
+    EXPECT_EQ(reader_tests::opener().games.size(), 6U);
     EXPECT_TRUE(ground.platform.messages.empty());
     EXPECT_TRUE(ground.sound.calls().empty());
     EXPECT_TRUE(window->isVisible());
