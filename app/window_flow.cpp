@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_flow.h"
 
+#include "game_openers.h"
 #include "program_state.h"
 #include "reader/reader_links.h"
 #include "reader/reader_state.h"
@@ -25,7 +26,13 @@ void reopenReader() {
 
 void connectScreens() {
     start::setLinks({&program().startLineOffset, openReader});
-    reader::setLinks({&program().display, start::showLoading, reopenReader, &program().drill});
+    reader::ReaderLinks links;
+    links.display = &program().display;
+    links.showLoading = start::showLoading;
+    links.reopen = reopenReader;
+    links.drill = &program().drill;
+    links.games = gameOpeners();
+    reader::setLinks(std::move(links));
 }
 
 int runStartWindow() {
