@@ -232,6 +232,7 @@ TEST_F(ReaderTest, ToolbarButtonsCaptionsAndHints) {
 // reader. The reader stays as it was.
 TEST_F(ReaderTest, GameButtonsAskTheOpenerForTheirWindows) {
     clickUnit("超级按钮_下一页");
+    ground.sound.forget();
     const std::pair<const char*, const char*> buttons[] = {
         {"超级按钮_填一填", "fill-in"},
         {"超级按钮_排序", "ordering"},
