@@ -44,6 +44,10 @@ class Panel {
         showMeaning.caption = "是否显示中文";
         add(std::move(showMeaning));
         add(coloured(unit(kStatusLine, Kind::TransLabel, {198, 145, 478, 48}, 22), kRed));
+        // Transparent labels lie under the boxes: the miss record covers the
+        // meaning line, which still holds the last word's meaning.
+        add(coloured(unit(kSign, Kind::TransLabel, {534, 200, 44, 40}, 22), kRed));
+        add(coloured(unit(kMeaningLine, Kind::TransLabel, {195, 261, 391, 48}, 22), kBlack));
         tk::UnitDef answer = unit(kAnswerBox, Kind::EditBox, {196, 197, 312, 48}, 16);
         answer.disabled = true;
         add(std::move(answer));
@@ -51,8 +55,6 @@ class Panel {
         record.multiLine = true;
         record.visible = false;
         add(std::move(record));
-        add(coloured(unit(kSign, Kind::TransLabel, {534, 200, 44, 40}, 22), kRed));
-        add(coloured(unit(kMeaningLine, Kind::TransLabel, {195, 261, 391, 48}, 22), kBlack));
     }
 
     void bindHandlers() {

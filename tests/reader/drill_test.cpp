@@ -258,6 +258,12 @@ TEST_F(DrillTest, SkippingEveryWordOfTheNineWordUnitRecordsNineMisses) {
     auto* shown = qobject_cast<QPlainTextEdit*>(unit("编辑框错误记录").widget());
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(tk::toGbk(shown->toPlainText().replace('\n', "\r\n").toStdString()), record);
+    // The record covers the meaning line, which still holds the last meaning.
+    const tk::UnitRef meaning = unit("透明标签_背单词的汉语翻译");
+    EXPECT_TRUE(meaning.visible());
+    QWidget* page = shown->parentWidget();
+    EXPECT_TRUE(shown->isAncestorOf(page->childAt(meaning.left() + 20, meaning.top() + 20)) ||
+                page->childAt(meaning.left() + 20, meaning.top() + 20) == shown);
 
     // Starting again empties the record and the misses.
     start();
