@@ -29,8 +29,16 @@ void DrawPanel::setBackgroundPicture(const QByteArray& picture) {
     clear();
 }
 
+void DrawPanel::setStretchesBackground(bool stretches) {
+    stretchesBackground_ = stretches;
+    scaledBackground_ = QImage();
+    clear();
+}
+
 void DrawPanel::setBackgroundColour(int colour) {
     backgroundColour_ = colour;
+    // A picture at the corner lies on the colour.
+    scaledBackground_ = QImage();
     clear();
 }
 
@@ -57,7 +65,7 @@ void DrawPanel::resizeEvent(QResizeEvent*) {
     QPainter painter(&grown);
     painter.fillRect(grown.rect(), toQColor(backgroundColour_));
     if (!background_.isNull()) {
-        painter.drawImage(grown.rect(), background_);
+        painter.drawImage(0, 0, backgroundFor(grown.size()));
     }
     if (!canvas_.isNull()) {
         painter.drawImage(0, 0, canvas_);
@@ -76,16 +84,28 @@ void DrawPanel::paintBackground(const QRect& area) {
     }
     QPainter painter(&canvas_);
     if (!background_.isNull()) {
-        if (scaledBackground_.size() != canvas_.size()) {
-            scaledBackground_ = background_.size() == canvas_.size()
-                                    ? background_
-                                    : background_.scaled(canvas_.size(), Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation);
-        }
-        painter.drawImage(area, scaledBackground_, area);
+        painter.drawImage(area, backgroundFor(canvas_.size()), area);
     } else {
         painter.fillRect(area, toQColor(backgroundColour_));
     }
+}
+
+// The background picture as it lies on a canvas of that size, kept.
+const QImage& DrawPanel::backgroundFor(QSize size) {
+    if (scaledBackground_.size() == size) {
+        return scaledBackground_;
+    }
+    if (background_.size() == size) {
+        scaledBackground_ = background_;
+    } else if (stretchesBackground_) {
+        scaledBackground_ =
+            background_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        scaledBackground_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        scaledBackground_.fill(toQColor(backgroundColour_));
+        QPainter(&scaledBackground_).drawImage(0, 0, background_);
+    }
+    return scaledBackground_;
 }
 
 void DrawPanel::clear() {

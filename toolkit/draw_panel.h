@@ -22,6 +22,9 @@ class DrawPanel : public QWidget {
     ~DrawPanel() override;
 
     void setBackgroundPicture(const QByteArray& picture);
+    // Stretched over the panel (the default), or at its top-left corner
+    // over the background colour.
+    void setStretchesBackground(bool stretches);
     void setBackgroundColour(int colour);
     void setPanelFont(const Font& font);
     void setTextColour(int colour);
@@ -46,6 +49,7 @@ class DrawPanel : public QWidget {
 
   private:
     void paintBackground(const QRect& area);
+    const QImage& backgroundFor(QSize size);
     void drawText(QPainter& painter, int x, int y, const Text& text);
     const QTextLayout& laidOut(const Text& text);
     const QImage& stripFor(const Text& text, int y);
@@ -54,6 +58,7 @@ class DrawPanel : public QWidget {
     QImage canvas_;
     QImage background_;
     QImage scaledBackground_;
+    bool stretchesBackground_ = true;
     int backgroundColour_ = 0xFFFFFF;
     QFont font_;
     int textColour_ = 0;

@@ -346,6 +346,8 @@ void UnitRef::setPicture(const QByteArray& picture) {
         box->setPicture(picture);
     } else if (auto* button = qobject_cast<SuperButton*>(e->object.data())) {
         button->setFace(picture);
+    } else if (auto* panel = qobject_cast<DrawPanel*>(e->object.data())) {
+        panel->setBackgroundPicture(picture);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "draw_panel.h"
 #include "support/ground.h"
 #include "unit_ref.h"
+#include "window.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -70,6 +71,21 @@ TEST_F(DrawPanelTest, ClearRepaintsTheBackgroundPicture) {
     EXPECT_EQ(pixel(panel, 0, 0), QColor(10, 200, 30));
     EXPECT_EQ(pixel(panel, 60, 20), QColor(10, 200, 30));
     EXPECT_EQ(panel.writePosition(), QPoint(0, 0));
+}
+
+TEST_F(DrawPanelTest, APictureWrittenThroughItsUnitIsStretchedOverThePanel) {
+    WindowDef def;
+    def.units = {unitDef("画板1", Kind::DrawPanel, {0, 0, 120, 40})};
+    const auto window = CreateWindow(def);
+    UnitRef unit = window->unit("画板1");
+    QImage picture(60, 20, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    unit.setPicture(pngOf(picture));
+    const auto* shown = qobject_cast<DrawPanel*>(unit.widget());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(pixel(*shown, 2, 2), QColor(10, 200, 30));
+    EXPECT_EQ(pixel(*shown, 117, 37), QColor(10, 200, 30));
+    EXPECT_EQ(unit.picture(), pngOf(picture));
 }
 
 TEST_F(DrawPanelTest, TextWidthGrowsWithTheTextAndChineseIsWide) {
