@@ -31,6 +31,8 @@ enum class Kind {
     DrawPanel,
     GroupBox,
     RichEdit,
+    CartoonBox,    // sprite box
+    CartoonObject, // sprite template
 };
 
 // The kind's name, as FindUnits selects by it ("选择框" for CheckBox). Unit
@@ -64,6 +66,8 @@ enum class Event {
     KeyPressed,
     MouseMoved,
     Closed, // the window: once, when it closes, before its units go
+    // A sprite box: an object's path motion came to its end.
+    AutoAdvanceStopped,
 };
 
 struct EventArgs {
@@ -71,6 +75,7 @@ struct EventArgs {
     int y = 0;
     int keys = 0;
     int key = 0;
+    int object = 0; // the sprite object an event is about
 };
 
 using Handler = std::function<void(const EventArgs&)>;
@@ -98,7 +103,11 @@ struct UnitDef {
     int minimum = 0;        // ProcessBar
     int maximum = 100;      // ProcessBar
     int position = 0;       // ProcessBar
-    QByteArray picture;     // PicBox, SuperBtn face, DrawPanel background
+    QByteArray picture;     // PicBox, SuperBtn face, DrawPanel or CartoonBox background, sprite
+    // CartoonObject: the sprite's drawn size in per mille of its picture's,
+    // and the colour of the picture's pixels that are not drawn.
+    int zoom = 1000;
+    int transparentColor = kNoColour;
     std::vector<ComboItem> items;
     int currentIndex = -1;          // ComboBox
     std::vector<std::string> pages; // PageControl page names

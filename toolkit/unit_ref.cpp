@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "unit_ref.h"
 
+#include "cartoon_box.h"
 #include "draw_panel.h"
 #include "qtext.h"
 #include "unit_widgets.h"
@@ -348,6 +349,8 @@ void UnitRef::setPicture(const QByteArray& picture) {
         button->setFace(picture);
     } else if (auto* panel = qobject_cast<DrawPanel*>(e->object.data())) {
         panel->setBackgroundPicture(picture);
+    } else if (auto* model = qobject_cast<SpriteTemplate*>(e->object.data())) {
+        model->setPicture(picture);
     }
 }
 

@@ -73,7 +73,8 @@ class UnitRef {
     void setPressed(bool pressed);
     bool checked() const; // CheckBox
     void setChecked(bool checked);
-    QByteArray picture() const; // PicBox, SuperBtn face, DrawPanel background
+    // PicBox, SuperBtn face, DrawPanel and CartoonBox background, CartoonObject.
+    QByteArray picture() const;
     void setPicture(const QByteArray& picture);
     void setImage(const QImage& image); // PicBox: an already decoded picture
     int currentIndex() const;           // ComboBox

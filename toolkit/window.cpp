@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window.h"
 
+#include "cartoon_box.h"
 #include "draw_panel.h"
 #include "platform.h"
 #include "qtext.h"
@@ -103,6 +104,10 @@ std::string kindName(Kind kind) {
         return "分组框";
     case Kind::RichEdit:
         return "超级编辑框";
+    case Kind::CartoonBox:
+        return "动画框";
+    case Kind::CartoonObject:
+        return "动画物体";
     }
     return {};
 }
@@ -286,6 +291,28 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
         widget = edit;
         break;
     }
+    case Kind::CartoonBox: {
+        auto* box = new CartoonBox(container);
+        if (d.backgroundColor != kNoColour) {
+            box->setBackgroundColour(d.backgroundColor);
+        }
+        box->onAdvanceStopped = [this, index](int id, QPoint centre) {
+            EventArgs args;
+            args.x = centre.x();
+            args.y = centre.y();
+            args.object = id;
+            dispatch(index, Event::AutoAdvanceStopped, args);
+        };
+        widget = box;
+        break;
+    }
+    case Kind::CartoonObject: {
+        auto* model = new SpriteTemplate(container);
+        model->setZoom(d.zoom);
+        model->setTransparentColour(d.transparentColor);
+        widget = model;
+        break;
+    }
     }
     if (widget) {
         entry.object = widget;
@@ -313,11 +340,10 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
     if (d.backgroundColor != kNoColour) {
         ref.setBackgroundColor(d.backgroundColor);
     }
-    if (d.kind == Kind::PicBox && !d.picture.isEmpty()) {
+    if ((d.kind == Kind::PicBox || d.kind == Kind::DrawPanel || d.kind == Kind::CartoonBox ||
+         d.kind == Kind::CartoonObject) &&
+        !d.picture.isEmpty()) {
         ref.setPicture(d.picture);
-    }
-    if (d.kind == Kind::DrawPanel && !d.picture.isEmpty()) {
-        static_cast<DrawPanel*>(widget)->setBackgroundPicture(d.picture);
     }
     if (widget) {
         widget->setVisible(d.visible);
@@ -495,6 +521,10 @@ UnitRef Window::clone(int sourceIndex, int containerIndex) {
     copy.backgroundColor = source->backgroundColor;
     copy.alignment = source->alignment;
     copy.picture = source->picture;
+    if (const auto* model = qobject_cast<const SpriteTemplate*>(sourceWidget)) {
+        copy.zoom = model->zoom();
+        copy.transparentColor = model->transparentColour();
+    }
     return UnitRef(this, addUnit(copy, container));
 }
 

@@ -15,8 +15,9 @@ std::vector<std::string>& reported() {
 }
 
 bool holdsUnits(Kind kind) {
+    // A sprite box holds its sprite templates, as the designs place them.
     return kind == Kind::GroupBox || kind == Kind::PicBox || kind == Kind::PageControl ||
-           kind == Kind::DrawPanel;
+           kind == Kind::DrawPanel || kind == Kind::CartoonBox;
 }
 
 } // namespace
