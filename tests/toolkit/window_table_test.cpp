@@ -51,6 +51,18 @@ TEST(WindowTable, NamesEveryFault) {
         {"a page the page control lacks",
          [](WindowDef& w) { w.units[1].page = 2; },
          {"窗口: 图片框底图2 is on page 2 of 高级选择夹1, which has no such page"}},
+        {"a sprite template on its sprite box",
+         [](WindowDef& w) {
+             w.units.push_back(unitDef("动画框", Kind::CartoonBox, {0, 0, 800, 600}));
+             w.units.push_back(unitDef("动画物体_鲜花1", Kind::CartoonObject, {}, "动画框"));
+         },
+         {}},
+        {"a unit in a sprite template",
+         [](WindowDef& w) {
+             w.units.push_back(unitDef("动画物体_鲜花1", Kind::CartoonObject, {}));
+             w.units.push_back(unitDef("透明标签_花", Kind::TransLabel, {}, "动画物体_鲜花1"));
+         },
+         {"窗口: 透明标签_花 is in 动画物体_鲜花1, which holds no units"}},
         {"a binding to no unit",
          [](WindowDef& w) {
              w.bindings.push_back({"超级按钮_上一页", Event::Clicked, {}});

@@ -49,6 +49,9 @@ WindowDef sampleWindow() {
         unitDef("时钟1", Kind::Timer, {}),
         unitDef("画板1", Kind::DrawPanel, {671, 10, 118, 40}, "分组框翻页"),
         tagged(unitDef("图片框_正确", Kind::PicBox, {0, 0, 20, 20}, "图片框底图2"), "90"),
+        tagged(hidden(unitDef("动画框", Kind::CartoonBox, {0, 0, 800, 600})), "30"),
+        tagged(hidden(unitDef("动画物体_鲜花1", Kind::CartoonObject, {4, 4, 96, 124}, "动画框")),
+               "31"),
     };
     window.units[0].pages = {"2", "4"};
     window.units[6].items = {{"Unit 1", 1}, {"Unit 2", 2}, {"单词表", 9}};
@@ -90,6 +93,8 @@ TEST_F(WindowTest, FindUnitsSelectsByPrefixKindAndTagInDefinitionOrder) {
          {"高级选择夹1", "图片框底图2", "分组框翻页", "组合框课程选择", "透明标签_提示",
           "选择框打钩44_1", "编辑框10_1", "时钟1", "画板1"}},
         {"", "", 89, 91, {"图片框_正确"}},
+        {"", "动画物体", LLONG_MIN, LLONG_MAX, {"动画物体_鲜花1"}},
+        {"动画", "", 30, 31, {"动画框", "动画物体_鲜花1"}},
         {"", "选择框", LLONG_MIN, LLONG_MAX, {"选择框打钩44_1"}},
         {"", "图片框", LLONG_MIN, LLONG_MAX, {"图片框底图2", "图片框_正确"}},
         {"超级按钮", "超级按钮", 7, 7, {"超级按钮_全屏"}},
