@@ -124,6 +124,9 @@ class CartoonBox : public DrawPanel {
 };
 
 // Sprite box services. Coordinates are box pixels from its top-left corner.
+// Font size and text colour are the unit's (UnitRef::setFontSize,
+// setTextColor); so is the background (UnitRef::setPicture), which lies at
+// the corner unstretched, and a new one clears what was written.
 int MeasureText(UnitRef box, const Text& text);
 void WriteText(UnitRef box, int x, int y, const Text& text);
 // Restores the background inside the rectangle; objects are not touched.
