@@ -2,10 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_openers.h"
 
+#include "games/ordering/ordering_window.h"
+#include "program_state.h"
+
 namespace app {
 
 reader::GameOpeners gameOpeners() {
     reader::GameOpeners games;
+    games.ordering = [](const common::PageLists& lists) {
+        ordering::openOrdering(lists, program().orderingStarts);
+    };
     return games;
 }
 

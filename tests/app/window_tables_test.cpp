@@ -3,6 +3,7 @@
 // Every window table of the program is sound: each unit named once, every
 // container defined before its units, every binding to a unit that exists.
 #include "catalogue.h"
+#include "games/ordering/ordering_window.h"
 #include "reader/reader_window.h"
 #include "start/start_window.h"
 #include "window_table.h"
@@ -13,7 +14,9 @@ namespace {
 
 TEST(WindowTables, EveryWindowOfTheProgramIsSound) {
     content::loadBook();
-    for (const tk::WindowDef& table : {start::startWindow(), reader::readerWindow()}) {
+    ordering::OrderingState ordering;
+    for (const tk::WindowDef& table :
+         {start::startWindow(), reader::readerWindow(), ordering::orderingWindow(ordering)}) {
         EXPECT_EQ(tk::tableFaults(table), std::vector<std::string>{}) << table.name;
     }
 }

@@ -4,7 +4,7 @@
 # The whole program on a virtual display: start window, start button, reader,
 # the start window blocked behind it, one hotspot press heard through SDL's
 # disk audio driver, a practice item answered wrong and right, two words of
-# the drill, and the exit button. Screenshots go to <out>/screenshots for review.
+# the drill, a sentence ordered right and wrong, and the exit button. Screenshots go to <out>/screenshots for review.
 # Usage: whole_program.sh <pellora-english> <out-dir> <audio_probe>
 #        (on a display: see on_virtual_display.sh)
 set -euo pipefail
@@ -195,6 +195,94 @@ done
 timeout 20 import -window "$reader" "$shots/drill.png" || fail "no screenshot of the drill"
 painted "$shots/drill.png" || fail "the drill page is blank"
 
+# Sentence ordering (句子排序: toolbar button at 371,15) on book page 2. The
+# drill is left by its own button (712,400 40x40), then 下一页 and 上一页
+# (151,15 and 43,15) leave the reader on book page 2 with its lists loaded.
+click_reader 732 420
+sleep 1
+click_reader 172 566
+sleep 1.5
+click_reader 64 566
+sleep 1.5
+# Waits up to $1 seconds for a visible 800x600 window whose id is not in $2.
+wait_new_window() {
+    local deadline=$((SECONDS + $1)) id
+    while [ $SECONDS -lt $deadline ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the program ended early"
+        for id in $(windows); do
+            case " $2 " in *" $id "*) continue ;; esac
+            if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+known=$(windows | tr '\n' ' ')
+mark=$(size)
+click_reader 392 566
+ordering=$(wait_new_window 30 "$known") || fail "no sentence-ordering window within 30 s"
+sleep 3
+timeout 20 import -window "$ordering" "$shots/ordering-start.png" || fail "no screenshot of sentence ordering"
+painted "$shots/ordering-start.png" || fail "the sentence-ordering window is blank"
+sentence=$(first_start "$mark")
+[ -n "$sentence" ] || fail "the ordering window played no sentence"
+# Buttons, in the window: 再听一遍 222,446 82x40; 确定 426,446; 答案 530,446;
+# 返回 712,446 (64x40). Word label 1 begins at 26,165.
+click_ordering() { timeout 10 xdotool mousemove --window "$ordering" "$1" "$2" click 1; }
+mark=$(size)
+click_ordering 263 466
+sleep 3
+again=$(first_start "$mark")
+if [ -z "$again" ] || ! same_sound "$sentence" "$again"; then
+    fail "再听一遍 did not play the sentence again"
+fi
+
+# Which word stands where is random and not for a script to read, so the
+# right answer is 答案 then 确定. A right answer holds the window for 4 s: a
+# 再听一遍 clicked at once is heard only after the pause.
+mark=$(size)
+click_ordering 562 466
+sleep 0.5
+click_ordering 458 466
+sleep 0.3
+click_ordering 263 466
+sleep 7
+praise=$(first_start "$mark")
+[ -n "$praise" ] || fail "确定 after 答案 played nothing"
+same_sound "$sentence" "$praise" && fail "确定 after 答案 played the sentence, not a praise"
+held=$(starts_between "$mark" 3.7 5.5 "$praise" | head -1)
+if [ -z "$held" ] || ! same_sound "$sentence" "$held"; then
+    fail "the right answer did not hold the window for 4 s"
+fi
+
+# One word alone is never a sentence of 2 to 9: a retry clip, and no pause.
+mark=$(size)
+click_ordering 32 180
+sleep 0.5
+click_ordering 458 466
+sleep 2.5
+click_ordering 263 466
+sleep 3
+timeout 20 import -window "$ordering" "$shots/ordering-wrong.png" || fail "no screenshot of a wrong arrangement"
+retry=$(first_start "$mark")
+[ -n "$retry" ] || fail "a wrong arrangement played nothing"
+same_sound "$praise" "$retry" && fail "a wrong arrangement was praised"
+replay=$(starts_between "$mark" 1 3.6 "$retry" | head -1)
+if [ -z "$replay" ] || ! same_sound "$sentence" "$replay"; then
+    fail "after a wrong arrangement the window did not answer at once"
+fi
+
+# 返回 closes the window; the reader is back.
+click_ordering 744 466
+for _ in $(seq 50); do
+    windows | grep -qx "$ordering" || break
+    sleep 0.1
+done
+windows | grep -qx "$ordering" && fail "返回 did not close the sentence-ordering window"
+
 # The exit button: toolbar at 1,536, button at 634,15, 40x30.
 timeout 10 xdotool mousemove --window "$reader" 655 566 click 1
 for _ in $(seq 100); do
@@ -208,4 +296,4 @@ code=0
 wait "$pid" || code=$?
 pid=
 [ "$code" -eq 0 ] || fail "the program ended with $code"
-echo "PASS: start window, reader, hotspot sound, practice, drill and exit; screenshots in $shots"
+echo "PASS: start window, reader, hotspot sound, practice, drill, sentence ordering and exit; screenshots in $shots"

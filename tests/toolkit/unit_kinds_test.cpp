@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pellora English authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Unit kinds the game windows need: the multi-line edit box, colours that
-// show on check boxes and drop-down lists, the closed event and windows
-// without a frame.
+// show on check boxes and drop-down lists, check boxes ticked at start, the
+// closed event and windows without a frame.
 #include "support/ground.h"
 #include "window.h"
 
@@ -92,6 +92,24 @@ TEST_F(UnitKindsTest, TextAndBackgroundColoursShowOnCheckBoxesAndDropDownLists) 
         EXPECT_GT(shareOf(widget, green), 0.5) << name << ": no green background";
         EXPECT_GT(shareOf(widget, white), 0.03) << name << ": no white text";
     }
+}
+
+// The games' switches start ticked; a click then unticks them before their
+// handler runs.
+TEST_F(UnitKindsTest, ACheckBoxStartsTickedOrNotAsDefined) {
+    WindowDef def;
+    UnitDef ticked = unitDef("选择框_排序读音开关", Kind::CheckBox, {10, 10, 88, 24});
+    ticked.caption = "读音关";
+    ticked.checked = true;
+    def.units = {ticked, unitDef("选择框_是否显示中文", Kind::CheckBox, {10, 40, 88, 24})};
+    std::vector<bool> seen;
+    def.bindings = {{"选择框_排序读音开关", Event::Clicked,
+                     [&](const EventArgs&) { seen.push_back(EventUnit().checked()); }}};
+    const auto window = CreateWindow(def);
+    EXPECT_TRUE(window->unit("选择框_排序读音开关").checked());
+    EXPECT_FALSE(window->unit("选择框_是否显示中文").checked());
+    testing_ground::click(window->unit("选择框_排序读音开关"));
+    EXPECT_EQ(seen, std::vector<bool>{false});
 }
 
 TEST_F(UnitKindsTest, TheClosedEventComesOnceWhenTheWindowCloses) {
