@@ -131,6 +131,14 @@ click_reader() { timeout 10 xdotool mousemove --window "$reader" "$1" "$2" click
 # Starts of the sounds after byte $1, one a line.
 sounds_after() { "$probe" runs "$audio" "$1" | awk '{ print $1 }'; }
 first_start() { sounds_after "$1" | head -1; }
+# Starts of the sounds after byte $1 that begin between $2 and $3 seconds
+# of sound after byte $4: windows wide enough for a slow writer.
+starts_between() {
+    local lo hi
+    lo=$(($4 + $(seconds "$2")))
+    hi=$(($4 + $(seconds "$3")))
+    sounds_after "$1" | awk -v lo="$lo" -v hi="$hi" '$1 >= lo && $1 <= hi'
+}
 # The same sound at two places: the first 0.3 s of both are the same samples.
 same_sound() { "$probe" same "$audio" "$1" "$2" "$(seconds 0.3)"; }
 # Whether a sound after the first one from byte $1 on was heard before,
@@ -253,7 +261,7 @@ sleep 7
 praise=$(first_start "$mark")
 [ -n "$praise" ] || fail "确定 after 答案 played nothing"
 same_sound "$sentence" "$praise" && fail "确定 after 答案 played the sentence, not a praise"
-held=$(starts_between "$mark" 3.7 5.5 "$praise" | head -1)
+held=$(starts_between "$mark" 2.8 6 "$praise" | head -1)
 if [ -z "$held" ] || ! same_sound "$sentence" "$held"; then
     fail "the right answer did not hold the window for 4 s"
 fi
