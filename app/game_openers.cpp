@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_openers.h"
 
+#include "games/fillin/fillin_window.h"
 #include "games/ordering/ordering_window.h"
 #include "program_state.h"
 
@@ -9,6 +10,7 @@ namespace app {
 
 reader::GameOpeners gameOpeners() {
     reader::GameOpeners games;
+    games.fillIn = fillin::openFillIn;
     games.ordering = [](const common::PageLists& lists) {
         ordering::openOrdering(lists, program().orderingStarts);
     };

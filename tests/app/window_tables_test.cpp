@@ -3,6 +3,7 @@
 // Every window table of the program is sound: each unit named once, every
 // container defined before its units, every binding to a unit that exists.
 #include "catalogue.h"
+#include "games/fillin/fillin_window.h"
 #include "games/ordering/ordering_window.h"
 #include "reader/reader_window.h"
 #include "start/start_window.h"
@@ -16,7 +17,8 @@ TEST(WindowTables, EveryWindowOfTheProgramIsSound) {
     content::loadBook();
     ordering::OrderingState ordering;
     for (const tk::WindowDef& table :
-         {start::startWindow(), reader::readerWindow(), ordering::orderingWindow(ordering)}) {
+         {start::startWindow(), reader::readerWindow(), fillin::fillInWindow({}),
+          ordering::orderingWindow(ordering)}) {
         EXPECT_EQ(tk::tableFaults(table), std::vector<std::string>{}) << table.name;
     }
 }

@@ -9,10 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,9 +21,21 @@ constexpr long kRate = 22050;
 // Quiet this long ends one sound: longer than the pauses inside a clip.
 constexpr long kGapFrames = kRate * 35 / 100;
 
-std::vector<char> readAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// The bytes of the file from byte `from` on, `count` of them at most (all
+// when count < 0). The recording grows by 88 kB a second: read whole for
+// every look, it took longer than the program's pauses last.
+std::vector<char> readPart(const char* path, long from, long count = -1) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const long size = in ? static_cast<long>(in.tellg()) : 0;
+    if (from < 0 || from >= size) {
+        return {};
+    }
+    const long length = count < 0 ? size - from : std::min(count, size - from);
+    std::vector<char> bytes(static_cast<std::size_t>(length));
+    in.seekg(from);
+    in.read(bytes.data(), length);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 bool loud(const std::vector<char>& audio, long frame) {
@@ -37,14 +47,18 @@ bool loud(const std::vector<char>& audio, long frame) {
     return false;
 }
 
-int runs(const std::vector<char>& audio, long from) {
+// Positions are printed as bytes of the whole file.
+int runs(const char* path, long from) {
+    const long base = std::max(0L, from / kFrameBytes) * kFrameBytes;
+    const std::vector<char> audio = readPart(path, base);
+    const auto at = [base](long frame) { return base + frame * kFrameBytes; };
     const long frames = static_cast<long>(audio.size()) / kFrameBytes;
     long start = -1;
     long lastLoud = -1;
-    for (long f = std::max(0L, from / kFrameBytes); f < frames; ++f) {
+    for (long f = 0; f < frames; ++f) {
         if (!loud(audio, f)) {
             if (start >= 0 && f - lastLoud > kGapFrames) {
-                std::cout << start * kFrameBytes << ' ' << (lastLoud + 1) * kFrameBytes << '\n';
+                std::cout << at(start) << ' ' << at(lastLoud + 1) << '\n';
                 start = -1;
             }
             continue;
@@ -55,20 +69,23 @@ int runs(const std::vector<char>& audio, long from) {
         lastLoud = f;
     }
     if (start >= 0) {
-        std::cout << start * kFrameBytes << ' ' << (lastLoud + 1) * kFrameBytes << '\n';
+        std::cout << at(start) << ' ' << at(lastLoud + 1) << '\n';
     }
     return 0;
 }
 
-int same(const std::vector<char>& audio, long a, long b, long bytes) {
-    const auto size = static_cast<long>(audio.size());
-    if (a < 0 || b < 0 || bytes <= 0 || a + bytes > size || b + bytes > size) {
+int same(const char* path, long a, long b, long bytes) {
+    if (a < 0 || b < 0 || bytes <= 0) {
         std::cerr << "outside the recording\n";
         return 2;
     }
-    return std::memcmp(audio.data() + a, audio.data() + b, static_cast<std::size_t>(bytes)) == 0
-               ? 0
-               : 1;
+    const std::vector<char> first = readPart(path, a, bytes);
+    const std::vector<char> second = readPart(path, b, bytes);
+    if (static_cast<long>(first.size()) != bytes || static_cast<long>(second.size()) != bytes) {
+        std::cerr << "outside the recording\n";
+        return 2;
+    }
+    return first == second ? 0 : 1;
 }
 
 } // namespace
@@ -76,10 +93,10 @@ int same(const std::vector<char>& audio, long a, long b, long bytes) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "runs" && argc == 4) {
-        return runs(readAll(argv[2]), std::atol(argv[3]));
+        return runs(argv[2], std::atol(argv[3]));
     }
     if (command == "same" && argc == 6) {
-        return same(readAll(argv[2]), std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5]));
+        return same(argv[2], std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5]));
     }
     std::cerr << "usage: audio_probe runs <file> <from-byte> | same <file> <a> <b> <bytes>\n";
     return 2;

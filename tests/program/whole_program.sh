@@ -4,7 +4,9 @@
 # The whole program on a virtual display: start window, start button, reader,
 # the start window blocked behind it, one hotspot press heard through SDL's
 # disk audio driver, a practice item answered wrong and right, two words of
-# the drill, a sentence ordered right and wrong, and the exit button. Screenshots go to <out>/screenshots for review.
+# the drill, a sentence ordered right and wrong, a fill-in question
+# answered wrong and right, and the exit button. Screenshots go to
+# <out>/screenshots for review.
 # Usage: whole_program.sh <pellora-english> <out-dir> <audio_probe>
 #        (on a display: see on_virtual_display.sh)
 set -euo pipefail
@@ -47,6 +49,29 @@ wait_window() {
         kill -0 "$pid" 2>/dev/null || fail "the program ended early"
         for id in $(windows); do
             [ "$id" != "${2:-}" ] || continue
+            if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $1 seconds for a visible 800x600 window that is none of the
+# windows named after it.
+wait_other_window() {
+    local deadline=$((SECONDS + $1)) id other known
+    shift
+    while [ $SECONDS -lt $deadline ]; do
+        kill -0 "$pid" 2>/dev/null || fail "the program ended early"
+        for id in $(windows); do
+            known=
+            for other in "$@"; do
+                [ "$id" != "$other" ] || known=1
+            done
+            [ -z "$known" ] || continue
             if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
                 echo "$id"
                 return 0
@@ -203,9 +228,8 @@ done
 timeout 20 import -window "$reader" "$shots/drill.png" || fail "no screenshot of the drill"
 painted "$shots/drill.png" || fail "the drill page is blank"
 
-# Sentence ordering (句子排序: toolbar button at 371,15) on book page 2. The
-# drill is left by its own button (712,400 40x40), then 下一页 and 上一页
-# (151,15 and 43,15) leave the reader on book page 2 with its lists loaded.
+# The drill's own button (712,400 40x40 on its page) goes back to book page
+# 2; 下一页 and 上一页 (151,15 and 43,15) then end any mode still running.
 click_reader 732 420
 sleep 1
 click_reader 172 566
@@ -291,6 +315,93 @@ for _ in $(seq 50); do
 done
 windows | grep -qx "$ordering" && fail "返回 did not close the sentence-ordering window"
 
+# The fill-in window (填一填: toolbar button at 327,15) on book page 2.
+# A script cannot read the question line, but it can hear which line was
+# read: the one-word lines boy, girl and teacher (items 7-9, pressed here
+# first for their sound) are the ones whose missing word it knows.
+declare -A heard_word
+for item in "boy 332 314" "girl 472 112" "teacher 67 182"; do
+    read -r word x y <<<"$item"
+    mark=$(size)
+    click_reader "$x" "$y"
+    sleep 1
+    heard_word[$word]=$(first_start "$mark")
+    [ -n "${heard_word[$word]}" ] || fail "pressing $word on page 2 played nothing"
+done
+# The first question's line must not mix with the last of these.
+sleep 2.5
+word_heard_at() {
+    local w
+    for w in boy girl teacher; do
+        if same_sound "${heard_word[$w]}" "$1"; then
+            echo "$w"
+            return
+        fi
+    done
+}
+open_before=$(windows)
+mark=$(size)
+click_reader 348 566
+# shellcheck disable=SC2086
+fillin=$(wait_other_window 30 $open_before) || fail "no fill-in window within 30 s of 填一填"
+click_fillin() { timeout 10 xdotool mousemove --window "$fillin" "$1" "$2" click 1; }
+# Each question reads its line; 下一题 (128,475 104x40) until it is one of
+# the three.
+word=
+for _ in $(seq 40); do
+    sleep 1.2
+    asked=$(first_start "$mark")
+    [ -n "$asked" ] || fail "a fill-in question read no line"
+    word=$(word_heard_at "$asked")
+    [ -n "$word" ] && break
+    mark=$(size)
+    click_fillin 180 495
+done
+[ -n "$word" ] || fail "40 fill-in questions and not one on boy, girl or teacher"
+sleep 2
+# A one-word line has its box at the line's start (190,154, 36 high).
+# Wrong: a retry clip, and 4 s later the same line read again.
+click_fillin 200 172
+timeout 10 xdotool type --delay 80 "zzz"
+mark=$(size)
+timeout 10 xdotool key Return
+sleep 7.5
+retry=$(first_start "$mark")
+[ -n "$retry" ] || fail "a wrong fill-in answer played nothing"
+again=
+for at in $(starts_between "$mark" 2.8 6 "$retry"); do
+    if same_sound "$asked" "$at"; then again=$at; fi
+done
+[ -n "$again" ] || fail "after the fill-in retry clip the line was not read again"
+# Right: not the retry clip, and 4 s later a new question, whose line is
+# another one unless the draw took the same line again (1 in 9): then it
+# is answered once more.
+new_line=
+for _ in 1 2 3 4 5; do
+    click_fillin 200 172
+    timeout 10 xdotool type --delay 80 "$word"
+    mark=$(size)
+    timeout 10 xdotool key Return
+    sleep 5
+    praise=$(first_start "$mark")
+    [ -n "$praise" ] || fail "the right fill-in answer \"$word\" played nothing"
+    same_sound "$retry" "$praise" && fail "the right fill-in answer played the retry clip"
+    next=$(starts_between "$mark" 2.8 6 "$praise" | head -1)
+    [ -n "$next" ] || fail "after the right fill-in answer no question was read"
+    if ! same_sound "$asked" "$next"; then
+        new_line=$next
+        break
+    fi
+    sleep 2.5
+done
+[ -n "$new_line" ] || fail "five right fill-in answers and the same line every time"
+timeout 20 import -window "$fillin" "$shots/fillin.png" || fail "no screenshot of the fill-in window"
+painted "$shots/fillin.png" || fail "the fill-in window is blank"
+# 退出 (704,475 40x40) closes it; the reader is back.
+click_fillin 724 495
+sleep 1.5
+[ "$(count_windows)" -eq 2 ] || fail "the fill-in window did not close"
+
 # The exit button: toolbar at 1,536, button at 634,15, 40x30.
 timeout 10 xdotool mousemove --window "$reader" 655 566 click 1
 for _ in $(seq 100); do
@@ -304,4 +415,4 @@ code=0
 wait "$pid" || code=$?
 pid=
 [ "$code" -eq 0 ] || fail "the program ended with $code"
-echo "PASS: start window, reader, hotspot sound, practice, drill, sentence ordering and exit; screenshots in $shots"
+echo "PASS: start window, reader, hotspot sound, practice, drill, sentence ordering, fill-in and exit; screenshots in $shots"

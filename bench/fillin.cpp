@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening the fill-in window: from the click on the reader's 填一填 to the
+// window painted with its first question, the first time (its 4000 x 2800
+// background decoded at the window's size) and again (the background kept).
+#include "app/game_openers.h"
+#include "catalogue.h"
+#include "desktop_platform.h"
+#include "reader/reader_links.h"
+#include "reader/reader_window.h"
+#include "real_clock.h"
+#include "services.h"
+#include "sound.h"
+#include "window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class SilentSound : public tk::SoundOutput {
+  public:
+    void play(tk::Clip, bool) override {}
+    void stopAll() override {}
+};
+
+// Counts paints of the widgets it watches.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+    long paints = 0;
+};
+
+// The desktop, except that a fill-in window is watched until it has been
+// painted, as its own loop would have it, the time noted, and closed again.
+class OpeningDesktop : public tk::DesktopPlatform {
+  public:
+    void windowShown(tk::Window& window) override {
+        if (window.name() != "填一填窗口") {
+            return;
+        }
+        PaintCounter background;
+        PaintCounter question;
+        window.unit("图片框填一填的背景").widget()->installEventFilter(&background);
+        window.unit("透明标签_填一填的题目").widget()->installEventFilter(&question);
+        const auto deadline = Clock::now() + std::chrono::seconds(2);
+        while ((background.paints == 0 || question.paints == 0) && Clock::now() < deadline) {
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        paintedAt = Clock::now();
+        painted = background.paints > 0 && question.paints > 0;
+        tk::UnloadWindow(&window);
+    }
+    Clock::time_point paintedAt;
+    bool painted = false;
+};
+
+OpeningDesktop& desktop() {
+    static OpeningDesktop platform;
+    return platform;
+}
+
+// One reader for the whole run, as the program has; it goes before the
+// application does.
+std::unique_ptr<tk::Window>& readerSlot() {
+    static std::unique_ptr<tk::Window> window;
+    return window;
+}
+
+tk::Window& reader() {
+    static tk::RealClock clock;
+    static SilentSound sound;
+    std::unique_ptr<tk::Window>& window = readerSlot();
+    if (!window) {
+        tk::services() = tk::Services{&clock, &sound, &desktop()};
+        content::loadBook();
+        reader::ReaderLinks links;
+        links.games = app::gameOpeners();
+        reader::setLinks(std::move(links));
+        window = tk::CreateWindow(reader::readerWindow());
+        // Nothing is painted until the platform has exposed the window.
+        for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    }
+    return *window;
+}
+
+void openFillIn(benchmark::State& state) {
+    auto* button = qobject_cast<QAbstractButton*>(reader().unit("超级按钮_填一填").widget());
+    reader().repaint();
+    for (auto _ : state) {
+        desktop().painted = false;
+        const auto start = Clock::now();
+        button->click();
+        if (!desktop().painted) {
+            state.SkipWithError("the fill-in window was not painted");
+            break;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(desktop().paintedAt - start).count());
+        state.PauseTiming();
+        // The closed window goes, as it does when its loop ends.
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Only the first opening of a run decodes the background.
+void BM_OpenFillInFirstTime(benchmark::State& state) {
+    openFillIn(state);
+}
+BENCHMARK(BM_OpenFillInFirstTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OpenFillInAgain(benchmark::State& state) {
+    openFillIn(state);
+}
+BENCHMARK(BM_OpenFillInAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    readerSlot().reset();
+    return 0;
+}
