@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_openers.h"
 
+#include "games/spelling/spelling_window.h"
+#include "program_state.h"
+
 namespace app {
 
 reader::GameOpeners gameOpeners() {
     reader::GameOpeners games;
+    games.spelling = [](tk::Window& r) { spelling::openSpelling(r, program().errorList); };
     return games;
 }
 
