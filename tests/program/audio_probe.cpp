@@ -12,7 +12,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,16 @@ constexpr long kRate = 22050;
 // Quiet this long ends one sound: longer than the pauses inside a clip.
 constexpr long kGapFrames = kRate * 35 / 100;
 
+// In one read: the recording of a whole run is tens of megabytes, and the
+// test reads it many times.
 std::vector<char> readAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    std::vector<char> bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)));
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return bytes;
 }
 
 bool loud(const std::vector<char>& audio, long frame) {
