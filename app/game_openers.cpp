@@ -4,6 +4,7 @@
 
 #include "games/fillin/fillin_window.h"
 #include "games/ordering/ordering_window.h"
+#include "games/spelling/spelling_window.h"
 #include "program_state.h"
 
 namespace app {
@@ -14,6 +15,7 @@ reader::GameOpeners gameOpeners() {
     games.ordering = [](const common::PageLists& lists) {
         ordering::openOrdering(lists, program().orderingStarts);
     };
+    games.spelling = [](tk::Window& r) { spelling::openSpelling(r, program().errorList); };
     return games;
 }
 

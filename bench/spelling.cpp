@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 The Pellora English authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The word spelling window's costs: from the click on the reader's toolbar
+// button to the window painted, the first time (its background decoded) and
+// again (the background kept); and from a click on a letter cell to its
+// change painted and to the letter-click clip's first sample in the mix.
+#include "app/program_state.h"
+#include "app/window_flow.h"
+#include "catalogue.h"
+#include "desktop_platform.h"
+#include "first_sample.h"
+#include "games/spelling/spelling_names.h"
+#include "games/spelling/spelling_window.h"
+#include "reader/reader_window.h"
+#include "real_clock.h"
+#include "sdl_sound.h"
+#include "services.h"
+#include "window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QWindow>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <thread>
+
+namespace {
+
+using Clock = first_sample::Clock;
+
+double msSince(Clock::time_point start, Clock::time_point end) {
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+tk::SdlSoundOutput& sdlSound() {
+    static tk::SdlSoundOutput output;
+    return output;
+}
+
+// The SDL output, noting when the first clip after a reset reached it.
+class StampedSound : public tk::SoundOutput {
+  public:
+    void play(tk::Clip clip, bool loop) override {
+        if (!stamped) {
+            playedAt = Clock::now();
+            stamped = true;
+        }
+        sdlSound().play(clip, loop);
+    }
+    void stopAll() override { sdlSound().stopAll(); }
+    bool stamped = false;
+    Clock::time_point playedAt;
+};
+
+StampedSound& stampedSound() {
+    static StampedSound sound;
+    return sound;
+}
+
+// Counts the paints of one widget.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+    long paints = 0;
+};
+
+void waitUntilExposed(QWidget& window) {
+    for (int i = 0; i < 100 && !(window.windowHandle() && window.windowHandle()->isExposed());
+         ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// The desktop, except that message boxes are answered at once and the
+// windows that open are dealt with as they are shown: a spelling window
+// being timed is painted, stamped and closed; a report is closed.
+class BenchPlatform : public tk::DesktopPlatform {
+  public:
+    int showMessage(const tk::Text&, int, const tk::Text&) override { return tk::kOk; }
+    void windowShown(tk::Window& window) override {
+        if (window.name() != "单词排序") {
+            tk::UnloadWindow(&window);
+            return;
+        }
+        if (!timingOpen) {
+            return;
+        }
+        PaintCounter counter;
+        window.unit(spelling::kBackground).widget()->installEventFilter(&counter);
+        waitUntilExposed(window);
+        window.repaint();
+        paintedAt = Clock::now();
+        painted = counter.paints > 0;
+        tk::UnloadWindow(&window);
+    }
+    bool timingOpen = false;
+    bool painted = false;
+    Clock::time_point paintedAt;
+};
+
+BenchPlatform& platform() {
+    static BenchPlatform instance;
+    return instance;
+}
+
+// One reader for the whole run, as the program has; it goes before the
+// application does.
+std::unique_ptr<tk::Window>& readerSlot() {
+    static std::unique_ptr<tk::Window> window;
+    return window;
+}
+
+tk::Window& reader() {
+    static tk::RealClock clock;
+    std::unique_ptr<tk::Window>& window = readerSlot();
+    if (!window) {
+        tk::services() = tk::Services{&clock, &stampedSound(), &platform()};
+        content::loadBook();
+        app::connectScreens();
+        window = tk::CreateWindow(reader::readerWindow());
+        waitUntilExposed(*window);
+    }
+    return *window;
+}
+
+void openSpelling(benchmark::State& state) {
+    auto* button = qobject_cast<QAbstractButton*>(reader().unit("超级按钮_单词排序").widget());
+    platform().timingOpen = true;
+    for (auto _ : state) {
+        platform().painted = false;
+        const auto start = Clock::now();
+        button->click();
+        if (!platform().painted) {
+            state.SkipWithError("the spelling window was not painted");
+            break;
+        }
+        state.SetIterationTime(msSince(start, platform().paintedAt) / 1000);
+        state.PauseTiming();
+        sdlSound().stopAll();
+        app::program().errorList.clear();
+        state.ResumeTiming();
+    }
+    platform().timingOpen = false;
+}
+
+// The first opening decodes the background; it is kept for every later one.
+void BM_OpenSpellingFirstTime(benchmark::State& state) {
+    openSpelling(state);
+}
+BENCHMARK(BM_OpenSpellingFirstTime)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OpenSpellingAgain(benchmark::State& state) {
+    openSpelling(state);
+}
+BENCHMARK(BM_OpenSpellingAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A spelling window of its own, shown without a loop of its own.
+std::unique_ptr<tk::Window>& gameSlot() {
+    static std::unique_ptr<tk::Window> window;
+    return window;
+}
+
+tk::Window& game() {
+    std::unique_ptr<tk::Window>& window = gameSlot();
+    if (!window) {
+        reader();
+        window = tk::CreateWindow(spelling::spellingWindow(app::program().errorList));
+        waitUntilExposed(*window);
+        window->repaint();
+    }
+    return *window;
+}
+
+void pressAt(QWidget* widget, QPointF at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// The leftmost cell the child can click; when the round is over, a new
+// one is started first.
+QWidget* nextCell() {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        for (const tk::UnitRef& cell : tk::FindUnits(&game(), spelling::kCellPrefix)) {
+            if (cell.visible() && !cell.disabled()) {
+                return cell.widget();
+            }
+        }
+        auto* units = qobject_cast<QComboBox*>(game().unit(spelling::kUnitList).widget());
+        emit units->activated(0);
+        app::program().errorList.clear();
+    }
+    return nullptr;
+}
+
+// Clicks in cell order: mostly misspellings, each last letter judges the
+// word and lays out the next one, which the paint includes.
+void BM_LetterClickToPainted(benchmark::State& state) {
+    tk::Window& window = game();
+    PaintCounter counter;
+    window.unit(spelling::kResult).widget()->installEventFilter(&counter);
+    double worst = 0;
+    for (auto _ : state) {
+        QWidget* cell = nextCell();
+        if (!cell) {
+            state.SkipWithError("no letter to click");
+            break;
+        }
+        const long paints = counter.paints;
+        const auto start = Clock::now();
+        pressAt(cell, QPointF(cell->rect().center()));
+        window.repaint();
+        const double ms = msSince(start, Clock::now());
+        if (counter.paints == paints) {
+            state.SkipWithError("the click changed nothing that was painted");
+            break;
+        }
+        worst = std::max(worst, ms);
+        state.SetIterationTime(ms / 1000);
+        state.PauseTiming();
+        sdlSound().stopAll();
+        state.ResumeTiming();
+    }
+    state.counters["worst_ms"] = worst;
+    window.unit(spelling::kResult).widget()->removeEventFilter(&counter);
+}
+BENCHMARK(BM_LetterClickToPainted)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(300);
+
+// Each click comes at a random point of the mixer's period, as a child's
+// would.
+void BM_LetterClickToFirstSample(benchmark::State& state) {
+    tk::Window& window = game();
+    first_sample::listen();
+    std::mt19937 random(9);
+    double total = 0;
+    double worst = 0;
+    double toPlay = 0;
+    for (auto _ : state) {
+        QWidget* cell = nextCell();
+        if (!cell) {
+            state.SkipWithError("no letter to click");
+            break;
+        }
+        sdlSound().stopAll();
+        const double period =
+            std::max(1, first_sample::bufferFrames.load()) / double(tk::kOutputRate);
+        std::this_thread::sleep_for(std::chrono::duration<double>(
+            std::uniform_real_distribution<double>(0.02, 0.02 + period)(random)));
+        first_sample::heard = false;
+        stampedSound().stamped = false;
+        const auto start = Clock::now();
+        pressAt(cell, QPointF(cell->rect().center()));
+        if (!first_sample::awaitHeard()) {
+            state.SkipWithError("the letter click was never heard");
+            break;
+        }
+        const double ms = msSince(start, first_sample::heardTime());
+        total += ms;
+        worst = std::max(worst, ms);
+        toPlay += msSince(start, stampedSound().playedAt);
+        state.SetIterationTime(ms / 1000);
+        window.repaint();
+    }
+    const double n = double(std::max<benchmark::IterationCount>(1, state.iterations()));
+    state.counters["mean_ms"] = total / n;
+    state.counters["worst_ms"] = worst;
+    state.counters["to_play_clip_ms"] = toPlay / n;
+    state.counters["mixer_period_ms"] =
+        1000.0 * first_sample::bufferFrames.load() / double(tk::kOutputRate);
+    first_sample::stopListening();
+    sdlSound().stopAll();
+}
+BENCHMARK(BM_LetterClickToFirstSample)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(120);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    gameSlot().reset();
+    readerSlot().reset();
+    return 0;
+}
