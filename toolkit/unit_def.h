@@ -95,6 +95,7 @@ struct UnitDef {
     int interval = 0;       // Timer
     bool twoState = false;  // SuperBtn
     bool multiLine = false; // EditBox: lines with a vertical scroll bar
+    bool checked = false;   // CheckBox: ticked at start
     int minimum = 0;        // ProcessBar
     int maximum = 100;      // ProcessBar
     int position = 0;       // ProcessBar

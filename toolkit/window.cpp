@@ -326,6 +326,9 @@ int Window::addUnit(const UnitDef& d, QWidget* container) {
     if (d.kind == Kind::Timer) {
         ref.setInterval(d.interval);
     }
+    if (d.kind == Kind::CheckBox) {
+        ref.setChecked(d.checked);
+    }
     return index;
 }
 
