@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_openers.h"
 
+#include "games/matching/matching_window.h"
+
 namespace app {
 
 reader::GameOpeners gameOpeners() {
     reader::GameOpeners games;
+    games.matching = matching::openMatching;
     return games;
 }
 

@@ -3,6 +3,7 @@
 // Every window table of the program is sound: each unit named once, every
 // container defined before its units, every binding to a unit that exists.
 #include "catalogue.h"
+#include "games/matching/matching_window.h"
 #include "reader/reader_window.h"
 #include "start/start_window.h"
 #include "window_table.h"
@@ -13,7 +14,8 @@ namespace {
 
 TEST(WindowTables, EveryWindowOfTheProgramIsSound) {
     content::loadBook();
-    for (const tk::WindowDef& table : {start::startWindow(), reader::readerWindow()}) {
+    for (const tk::WindowDef& table :
+         {start::startWindow(), reader::readerWindow(), matching::matchingWindow()}) {
         EXPECT_EQ(tk::tableFaults(table), std::vector<std::string>{}) << table.name;
     }
 }
