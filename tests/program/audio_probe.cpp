@@ -23,9 +23,14 @@ constexpr long kRate = 22050;
 // Quiet this long ends one sound: longer than the pauses inside a clip.
 constexpr long kGapFrames = kRate * 35 / 100;
 
+// In one read: the recording grows to megabytes, and a test asks many times.
 std::vector<char> readAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::vector<char> bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())));
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, in.gcount())));
+    return bytes;
 }
 
 bool loud(const std::vector<char>& audio, long frame) {
