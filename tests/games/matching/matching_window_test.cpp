@@ -6,7 +6,6 @@
 // music and closing.
 #include "matching_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <gtest/gtest.h>
 
