@@ -3,6 +3,7 @@
 #include "game_openers.h"
 
 #include "games/fillin/fillin_window.h"
+#include "games/matching/matching_window.h"
 #include "games/ordering/ordering_window.h"
 #include "games/spelling/spelling_window.h"
 #include "program_state.h"
@@ -16,6 +17,7 @@ reader::GameOpeners gameOpeners() {
         ordering::openOrdering(lists, program().orderingStarts);
     };
     games.spelling = [](tk::Window& r) { spelling::openSpelling(r, program().errorList); };
+    games.matching = matching::openMatching;
     return games;
 }
 

@@ -4,6 +4,7 @@
 // container defined before its units, every binding to a unit that exists.
 #include "catalogue.h"
 #include "games/fillin/fillin_window.h"
+#include "games/matching/matching_window.h"
 #include "games/ordering/ordering_window.h"
 #include "reader/reader_window.h"
 #include "start/start_window.h"
@@ -18,7 +19,7 @@ TEST(WindowTables, EveryWindowOfTheProgramIsSound) {
     ordering::OrderingState ordering;
     for (const tk::WindowDef& table :
          {start::startWindow(), reader::readerWindow(), fillin::fillInWindow({}),
-          ordering::orderingWindow(ordering)}) {
+          matching::matchingWindow(), ordering::orderingWindow(ordering)}) {
         EXPECT_EQ(tk::tableFaults(table), std::vector<std::string>{}) << table.name;
     }
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "manual_clock.h"
 
+#include <algorithm>
+
 namespace testing_ground {
 
 tk::Clock::TimerId ManualClock::startTimer(int intervalMs, std::function<void()> tick) {
@@ -68,7 +70,9 @@ void ManualClock::advance(std::int64_t ms) {
         running.due += running.interval;
         fire(next);
     }
-    now_ = end;
+    // A tick may have waited past the end (a Delay, a message box the test
+    // let time pass in): time never runs back.
+    now_ = std::max(now_, end);
 }
 
 } // namespace testing_ground

@@ -113,6 +113,24 @@ TEST_F(TimerTest, DelayHoldsTicksBackUntilTheHandlerHasReturned) {
     EXPECT_EQ(ticks.size(), 2U);
 }
 
+TEST_F(TimerTest, TimeNeverRunsBackAfterATickThatWaitedPastTheAdvance) {
+    WindowDef def;
+    def.name = "计时";
+    def.units = {timerUnit("时钟1", 50)};
+    def.bindings = {{"时钟1", Event::Tick, [this](const EventArgs&) {
+                         ticks.push_back(TickCount());
+                         if (ticks.size() == 1) {
+                             Delay(500);
+                         }
+                     }}};
+    const std::int64_t start = TickCount();
+    auto window = CreateWindow(def);
+    ground.clock.advance(60);
+    EXPECT_EQ(TickCount(), start + 550);
+    ground.clock.advance(0);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{start + 50, start + 550}));
+}
+
 TEST_F(TimerTest, NegativeDelaysCountAsZero) {
     const std::int64_t start = TickCount();
     Delay(-20);
