@@ -237,26 +237,11 @@ click_reader 172 566
 sleep 1.5
 click_reader 64 566
 sleep 1.5
-# Waits up to $1 seconds for a visible 800x600 window whose id is not in $2.
-wait_new_window() {
-    local deadline=$((SECONDS + $1)) id
-    while [ $SECONDS -lt $deadline ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the program ended early"
-        for id in $(windows); do
-            case " $2 " in *" $id "*) continue ;; esac
-            if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
 known=$(windows | tr '\n' ' ')
 mark=$(size)
 click_reader 392 566
-ordering=$(wait_new_window 30 "$known") || fail "no sentence-ordering window within 30 s"
+# shellcheck disable=SC2086
+ordering=$(wait_other_window 30 $known) || fail "no sentence-ordering window within 30 s"
 sleep 3
 timeout 20 import -window "$ordering" "$shots/ordering-start.png" || fail "no screenshot of sentence ordering"
 painted "$shots/ordering-start.png" || fail "the sentence-ordering window is blank"
@@ -455,18 +440,8 @@ sleep 1.5
 known=$(windows)
 mark=$(size)
 click_reader 524 566
-game=
-for _ in $(seq 100); do
-    for id in $(windows); do
-        if ! grep -qx "$id" <<<"$known" &&
-            timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
-            game=$id
-        fi
-    done
-    [ -z "$game" ] || break
-    sleep 0.2
-done
-[ -n "$game" ] || fail "the spelling button opened no window"
+# shellcheck disable=SC2086
+game=$(wait_other_window 20 $known) || fail "the spelling button opened no window"
 sleep 2
 word=$(first_start "$mark")
 [ -n "$word" ] || fail "the spelling window asked its first word without a sound"
@@ -578,18 +553,8 @@ sleep 0.5
 shown_before=$(windows | tr '\n' ' ')
 mark=$(size)
 click_reader 480 566
-matching=
-for _ in $(seq 300); do
-    for id in $(windows); do
-        case " $shown_before " in *" $id "*) continue ;; esac
-        if timeout 5 xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: 800x600"; then
-            matching=$id
-        fi
-    done
-    [ -n "$matching" ] && break
-    sleep 0.1
-done
-[ -n "$matching" ] || fail "连连看 opened no window within 30 s"
+# shellcheck disable=SC2086
+matching=$(wait_other_window 30 $shown_before) || fail "连连看 opened no window within 30 s"
 opened=$SECONDS
 click_matching() { timeout 10 xdotool mousemove --window "$matching" "$1" "$2" click 1; }
 point_away() { timeout 10 xdotool mousemove --window "$matching" 30 300; }
