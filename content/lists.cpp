@@ -4,6 +4,8 @@
 
 #include <utility>
 
+using tk::operator""_gbk;
+
 DealtLists dealLines(std::string_view listText) {
     DealtLists lists;
     tk::TextArray lines = tk::SplitText(listText, "\r\n");
@@ -19,4 +21,19 @@ void dealLines(std::string_view listText, tk::TextArray& english, tk::TextArray&
     DealtLists lists = dealLines(listText);
     english = std::move(lists.english);
     chinese = std::move(lists.chinese);
+}
+
+tk::Text withoutNotes(std::string_view text) {
+    const tk::Text open = "（"_gbk;
+    const tk::Text close = "）"_gbk;
+    tk::Text rest(text);
+    for (;;) {
+        const int from = tk::FindText(rest, open);
+        const int to = from < 0 ? -1 : tk::FindText(rest, close, from + tk::TextLength(open));
+        // A "）" before the first "（" closes nothing.
+        if (to < 0) {
+            return rest;
+        }
+        rest = tk::ReplaceText(rest, from, to + tk::TextLength(close) - from, "");
+    }
 }

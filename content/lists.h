@@ -16,3 +16,7 @@ struct DealtLists {
 DealtLists dealLines(std::string_view listText);
 // Replaces both arrays.
 void dealLines(std::string_view listText, tk::TextArray& english, tk::TextArray& chinese);
+
+// A meaning without its notes in full-width brackets: from the first "（"
+// through the first "）" after it, for as long as there is such a pair.
+tk::Text withoutNotes(std::string_view text);

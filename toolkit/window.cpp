@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
+#include <utility>
 
 namespace tk {
 
@@ -570,6 +571,14 @@ void UnloadWindow(Window* window) {
 UnitRef EventUnit() {
     const auto& stack = eventUnits();
     return stack.empty() ? UnitRef() : stack.back();
+}
+
+Handler OnEventWindow(std::function<void(Window&, const EventArgs&)> work) {
+    return [work = std::move(work)](const EventArgs& args) {
+        if (Window* window = EventUnit().window()) {
+            work(*window, args);
+        }
+    };
 }
 
 UnitRef FindUnitByTag(Window* window, int tag) {

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <climits>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -93,6 +94,8 @@ std::unique_ptr<Window> CreateWindow(const WindowDef& definition, Window* parent
 
 // Unit services.
 UnitRef EventUnit();
+// A handler that runs work on the window of the unit that raised the event.
+Handler OnEventWindow(std::function<void(Window&, const EventArgs&)> work);
 UnitRef FindUnitByTag(Window* window, int tag);
 UnitArray FindUnits(Window* window, std::string_view namePrefix = {},
                     std::string_view kindName = {}, long long minTag = LLONG_MIN,

@@ -79,21 +79,6 @@ std::vector<TileLine> tileLines(const tk::Text& text, int width) {
     return placed;
 }
 
-tk::Text withoutNotes(std::string_view text) {
-    const tk::Text open = "（"_gbk;
-    const tk::Text close = "）"_gbk;
-    tk::Text rest(text);
-    for (;;) {
-        const int from = tk::FindText(rest, open);
-        const int to = from < 0 ? -1 : tk::FindText(rest, close, from + tk::TextLength(open));
-        // A "）" before the first "（" closes nothing.
-        if (to < 0) {
-            return rest;
-        }
-        rest = tk::ReplaceText(rest, from, to + tk::TextLength(close) - from, "");
-    }
-}
-
 bool isMeaning(std::string_view tileText) {
     return !tileText.empty() && static_cast<unsigned char>(tileText.front()) >= 0x80;
 }

@@ -44,9 +44,6 @@ struct TileLine {
 // boundary (58, 116, 172) takes the layout with fewer lines.
 std::vector<TileLine> tileLines(const tk::Text& text, int width);
 
-// The text without its notes in full-width brackets: from the first "（"
-// through the first "）" after it, for as long as there is such a pair.
-tk::Text withoutNotes(std::string_view text);
 // Meanings go on orange tiles, words on green ones.
 bool isMeaning(std::string_view tileText);
 

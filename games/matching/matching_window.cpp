@@ -59,23 +59,15 @@ tk::UnitDef exitButton() {
 
 using Work = void (*)(tk::Window&, MatchingGame&);
 
-// A handler that works on the window whose unit raised the event.
 tk::Handler onWindow(const std::shared_ptr<MatchingGame>& game, Work work) {
-    return [game, work](const tk::EventArgs&) {
-        if (tk::Window* window = tk::EventUnit().window()) {
-            work(*window, *game);
-        }
-    };
+    return tk::OnEventWindow([game, work](tk::Window& w, const tk::EventArgs&) { work(w, *game); });
 }
 
 using PointWork = void (*)(tk::Window&, MatchingGame&, int, int);
 
 tk::Handler atPoint(const std::shared_ptr<MatchingGame>& game, PointWork work) {
-    return [game, work](const tk::EventArgs& args) {
-        if (tk::Window* window = tk::EventUnit().window()) {
-            work(*window, *game, args.x, args.y);
-        }
-    };
+    return tk::OnEventWindow(
+        [game, work](tk::Window& w, const tk::EventArgs& a) { work(w, *game, a.x, a.y); });
 }
 
 } // namespace

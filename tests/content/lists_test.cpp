@@ -102,4 +102,33 @@ TEST(lists, DealingIntoArraysReplacesThem) {
     EXPECT_TRUE(chinese.empty());
 }
 
+TEST(lists, NotesInFullWidthBracketsAreRemoved) {
+    struct Case {
+        const char* text; // UTF-8
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"在哪里（疑问词）", "在哪里"},
+        {"我（宾格）", "我"},
+        {"帽子（有檐的）", "帽子"},
+        {"父亲；爸爸", "父亲；爸爸"},
+        {"（口语）妈妈", "妈妈"},
+        {"甲（一）乙（二）丙", "甲乙丙"},
+        // Through the first closing bracket after the first opening one.
+        {"（（甲））", "）"},
+        {"甲（乙", "甲（乙"},
+        {"甲）乙", "甲）乙"},
+        {"甲）乙（丙", "甲）乙（丙"},
+        {"甲）乙（丙）", "甲）乙"},
+        {"（）", ""},
+        {"from (here)", "from (here)"},
+        // The bracket bytes across two characters are no bracket.
+        {"埃ā埃─", "埃ā埃─"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(withoutNotes(tk::toGbk(c.text)), tk::toGbk(c.shown)) << c.text;
+    }
+}
+
 } // namespace

@@ -130,7 +130,7 @@ class MatchingTest : public testing_ground::GroundTest {
         for (std::size_t k = 0; k < words.words.size(); ++k) {
             for (std::size_t c = 0; c < copies; ++c) {
                 texts.insert(words.words[k]);
-                texts.insert(matching::withoutNotes(words.meanings[k]));
+                texts.insert(withoutNotes(words.meanings[k]));
             }
         }
         return texts;
