@@ -3,6 +3,7 @@
 #include "game_openers.h"
 
 #include "games/fillin/fillin_window.h"
+#include "games/finding/finding_window.h"
 #include "games/matching/matching_window.h"
 #include "games/ordering/ordering_window.h"
 #include "games/spelling/spelling_window.h"
@@ -18,6 +19,12 @@ reader::GameOpeners gameOpeners() {
     };
     games.spelling = [](tk::Window& r) { spelling::openSpelling(r, program().errorList); };
     games.matching = matching::openMatching;
+    games.chineseToEnglish = [](tk::Window& r) {
+        finding::openChineseToEnglish(r, program().errorList);
+    };
+    games.englishToChinese = [](tk::Window& r) {
+        finding::openEnglishToChinese(r, program().errorList);
+    };
     return games;
 }
 

@@ -6,8 +6,8 @@
 # disk audio driver, a practice item answered wrong and right, two words of
 # the drill, a sentence ordered right and wrong, a fill-in question
 # answered wrong and right, the word spelling window with a word spelled
-# wrong and one right, moves and a pair in the matching game, and the exit
-# button. Screenshots go to <out>/screenshots for review.
+# wrong and one right, moves and a pair in the matching game, a miss and a
+# right answer in each word-finding game, and the exit button. Screenshots go to <out>/screenshots for review.
 # Usage: whole_program.sh <pellora-english> <out-dir> <audio_probe>
 #        (on a display: see on_virtual_display.sh)
 set -euo pipefail
@@ -700,6 +700,87 @@ for id in $(windows); do
     [ "$id" != "$matching" ] || fail "the matching window stayed open after its exit button"
 done
 
+# The word-finding games (汉找英 and 英找汉: toolbar buttons at 547,15 and
+# 591,15). The cheer and the second buzz last as long, so sounds are told
+# apart by their samples: misses on the note until both buzzes were heard;
+# then the window closed and opened again for a new minute, and the cards
+# in turn until a sound that is neither buzz, the cheer, with its flowers
+# in flight.
+click_finding() { timeout 10 xdotool mousemove --window "$finding" "$1" "$2" click 1; }
+# The start of the first sound after byte $1 once it has ended: the disk
+# writer of a busy machine falls behind, so this waits up to 10 s.
+ended_sound_after() {
+    local run start end
+    for _ in $(seq 100); do
+        run=$(runs_after "$1" | head -1)
+        if [ -n "$run" ]; then
+            read -r start end <<<"$run"
+            if [ $(($(size) - end)) -gt "$(seconds 0.4)" ]; then
+                echo "$start"
+                return 0
+            fi
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+# $1 the game's name, $2 its toolbar button's x.
+open_finding() {
+    local before
+    before=$(windows | tr '\n' ' ')
+    click_reader "$2" 566
+    # shellcheck disable=SC2086
+    finding=$(wait_other_window 30 $before) || fail "$1 opened no window within 30 s"
+    sleep 1
+}
+# $1 the game's name, $2 $3 its exit button.
+close_finding() {
+    timeout 10 xdotool mousemove --window "$finding" "$2" "$3" click 1
+    for _ in $(seq 50); do
+        windows | grep -qx "$finding" || return 0
+        sleep 0.2
+    done
+    fail "the exit button left the $1 window open"
+}
+# $1 the game's name, $2 its toolbar button's x, $3 $4 its exit button.
+play_finding() {
+    local start buzz known cheer=
+    local buzzes=()
+    local cards=("460 160" "680 160" "460 370" "680 370")
+    open_finding "$1" "$2"
+    timeout 20 import -window "$finding" "$shots/$1-open.png" || fail "no screenshot of $1"
+    painted "$shots/$1-open.png" || fail "the $1 window is blank"
+    for _ in $(seq 12); do
+        mark=$(size)
+        click_finding 150 260
+        start=$(ended_sound_after "$mark") || fail "$1: a click on the note made no sound"
+        known=
+        for buzz in "${buzzes[@]}"; do
+            if same_sound "$buzz" "$start"; then known=1; fi
+        done
+        [ -n "$known" ] || buzzes+=("$start")
+        [ "${#buzzes[@]}" -lt 2 ] || break
+    done
+    [ "${#buzzes[@]}" -eq 2 ] || fail "$1: 12 misses on the note and not two different buzzes"
+    close_finding "$1" "$3" "$4"
+    open_finding "$1" "$2"
+    for try in $(seq 30); do
+        mark=$(size)
+        # shellcheck disable=SC2086
+        click_finding ${cards[$((try % 4))]}
+        start=$(ended_sound_after "$mark") || fail "$1: a click on a card made no sound"
+        if ! same_sound "${buzzes[0]}" "$start" && ! same_sound "${buzzes[1]}" "$start"; then
+            cheer=$start
+            break
+        fi
+    done
+    [ -n "$cheer" ] || fail "$1: 30 clicks on its cards and never the cheer"
+    timeout 20 import -window "$finding" "$shots/$1-flowers.png" || fail "no screenshot of $1"
+    close_finding "$1" "$3" "$4"
+}
+play_finding chinese-to-english 568 624 548
+play_finding english-to-chinese 612 648 548
+
 # The exit button: toolbar at 1,536, button at 634,15, 40x30.
 timeout 10 xdotool mousemove --window "$reader" 655 566 click 1
 for _ in $(seq 100); do
@@ -713,4 +794,4 @@ code=0
 wait "$pid" || code=$?
 pid=
 [ "$code" -eq 0 ] || fail "the program ended with $code"
-echo "PASS: start window, reader, hotspot sound, practice, drill, sentence ordering, fill-in, spelling, matching and exit; screenshots in $shots"
+echo "PASS: start window, reader, hotspot sound, practice, drill, sentence ordering, fill-in, spelling, matching, both word-finding games and exit; screenshots in $shots"
