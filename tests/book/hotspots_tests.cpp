@@ -3,7 +3,9 @@
 // Hotspots and answer boxes of the built book.
 #include "book_shape.h"
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -97,6 +99,50 @@ TEST_F(BookHotspots, Page70PlaysTheWordsInTableOrder) {
             EXPECT_EQ(hotspot.rect.height, 13) << "hotspot " << number;
         }
     }
+}
+
+TEST_F(BookHotspots, Page70PrintsTheUnitsInOrderDownTheColumns) {
+    // Read as a child reads the page, down each column, the units come one
+    // after the other, whatever order the hotspots play in.
+    std::vector<std::pair<Rect, int>> words;
+    for (const content::FixedHotspot& hotspot : content::page70Hotspots()) {
+        int unit = 0;
+        for (int u = 1; u <= 6; ++u) {
+            const auto& clips = content::wordClips(u);
+            unit = std::find(clips.begin(), clips.end(), hotspot.clip) != clips.end() ? u : unit;
+        }
+        ASSERT_NE(unit, 0) << "hotspot " << hotspot.number;
+        words.emplace_back(hotspot.rect, unit);
+    }
+    std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.left, a.first.top) < std::pair(b.first.left, b.first.top);
+    });
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        EXPECT_LE(words[k - 1].second, words[k].second)
+            << "unit " << words[k].second << " at " << text(words[k].first) << " after unit "
+            << words[k - 1].second;
+    }
+}
+
+TEST_F(BookHotspots, NoHotspotLiesUnderATickBox) {
+    int ticks = 0;
+    for (const content::AnswerBox& box : content::answerBoxes()) {
+        if (box.kind != content::AnswerBox::Kind::Tick) {
+            continue;
+        }
+        ++ticks;
+        // Where the tick box shows: moved by half its size.
+        const content::Corner at = content::tickBoxCorner(box.rect, 1, 1);
+        const auto& rects = content::pageHotspots(pageIndex(box.bookPage));
+        for (std::size_t k = 0; k < rects.size(); ++k) {
+            const Rect& r = rects[k];
+            const bool covers = at.left < r.left + r.width && r.left < at.left + box.rect.width &&
+                                at.top < r.top + r.height && r.top < at.top + box.rect.height;
+            EXPECT_FALSE(covers) << box.unitName << " shown at " << at.left << "," << at.top
+                                 << " covers hotspot " << k + 1 << " " << text(r);
+        }
+    }
+    EXPECT_EQ(ticks, 12);
 }
 
 TEST_F(BookHotspots, Page74HasItsNumbersAnd31Clips) {

@@ -106,6 +106,21 @@ TEST_F(BookTexts, LessonPagesReadLikeLessons) {
     EXPECT_TRUE(sharedChinese) << "no page has two items with the same Chinese line";
 }
 
+TEST_F(BookTexts, EveryTranslationFitsOnAPrintedPage) {
+    // The reader sizes the translation label at 11 pixels per byte: no
+    // label may be wider than a printed page inside its margins.
+    constexpr int kPerByte = 11;
+    constexpr int kPrintedPage = 400 - 2 * 10;
+    for (const PageShape& shape : pages()) {
+        const DealtLists dealt = lists(shape.bookPage);
+        for (std::size_t i = 0; i < dealt.chinese.size(); ++i) {
+            EXPECT_LE(static_cast<int>(dealt.chinese[i].size()) * kPerByte, kPrintedPage)
+                << "book page " << shape.bookPage << " item " << i + 1 << ": "
+                << tk::toUtf8(dealt.chinese[i]);
+        }
+    }
+}
+
 struct UnitShape {
     int unit;
     std::size_t words;

@@ -162,6 +162,16 @@ const Fault kFaults[] = {
      "layout/p12.txt:1: \"wide\" is not a number"},
     {"layout/p12.txt", "item 2 word 20 120 80 90 clip=word:1:1\n", false,
      "layout/p12.txt:1: a word item needs emoji="},
+    {"layout/p12.txt", "item 2 word 20 120 80 90 drawn=art clip=word:1:1\n", false,
+     "layout/p12.txt:1: drawn=art is for a picture item without emoji="},
+    {"layout/p12.txt", "item 2 picture 20 120 80 90 drawn=art emoji=\"⚽\"\n", false,
+     "layout/p12.txt:1: drawn=art is for a picture item without emoji="},
+    {"layout/p12.txt", "item 2 picture 20 120 80 90 drawn=yes\n", false,
+     "layout/p12.txt:1: drawn=art is for a picture item without emoji="},
+    {"layout/p02.txt", "panel 410 10 380 500 scene=moon\n", true,
+     "layout/p02.txt:10: scene= is one of classroom, home, zoo, park"},
+    {"layout/p02.txt", "text 420 480 200 20 print=\"Zoo\" scene=zoo\n", true,
+     "layout/p02.txt:10: unknown key scene="},
     {"layout/p12.txt", "item 1 heading 176 70 156 35\nitem 2 line 20 120 80 90 clip=word:1:3\n",
      false, "layout/p12.txt:2: unit 1 has no word clip 3"},
     {"layout/p12.txt", "item 1 heading 176 70 156 35\nitem 2 line 20 120 80 90 clip=word:1:9\n",
@@ -232,6 +242,25 @@ TEST(BookSource, APageTextNeedsItsLayout) {
     std::string error;
     EXPECT_FALSE(readBookSource(copy.root(), error));
     EXPECT_NE(error.find("layout/p12.txt: missing"), std::string::npos) << error;
+}
+
+TEST(BookSource, ReadsScenesAndPicturesDrawnByTheArt) {
+    BookCopy copy;
+    copy.write("layout/p12.txt", "item 1 heading 176 70 156 35\n"
+                                 "panel 10 120 300 100 scene=zoo\n"
+                                 "art 20 120 100 emoji=\"draw:box in ⚽\"\n"
+                                 "item 2 picture 40 128 50 30 drawn=art\n"
+                                 "clip 3 say=\"Hi.\"\n");
+    std::string error;
+    const auto book = readBookSource(copy.root(), error);
+    ASSERT_TRUE(book) << error;
+    const Spread& p12 = book->spreads[1];
+    EXPECT_FALSE(p12.items[0].drawnByArt);
+    EXPECT_TRUE(p12.items[1].drawnByArt);
+    EXPECT_TRUE(p12.items[1].emoji.empty());
+    ASSERT_EQ(p12.decorations.size(), 2u);
+    EXPECT_EQ(p12.decorations[0].scene, "zoo");
+    EXPECT_EQ(p12.decorations[1].emoji, "draw:box in ⚽");
 }
 
 TEST(BookSource, LayoutItemLinesMayComeInAnyOrder) {

@@ -74,8 +74,9 @@ BookSource fixtureBook() {
     Spread first;
     first.bookPage = 2;
     first.items = everyKind();
-    first.decorations.push_back({DecorationKind::Panel, {20, 330, 360, 120}, "", "", "#eef6e4"});
-    first.decorations.push_back({DecorationKind::Art, {40, 350, 60, 60}, "🌳", "", ""});
+    first.decorations.push_back(
+        {DecorationKind::Panel, {20, 330, 360, 120}, "", "", "#eef6e4", ""});
+    first.decorations.push_back({DecorationKind::Art, {40, 350, 60, 60}, "🌳", "", "", ""});
     Spread second;
     second.bookPage = 4;
     second.items = {makeItem(1, ItemKind::Heading, {20, 14, 150, 40}, "Let's talk"),
@@ -95,7 +96,7 @@ BookSource fixtureBook() {
     return book;
 }
 
-TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
+TEST(WordListLayout, PlaysTheWordsInTableOrderWhereTheyArePrinted) {
     BookSource book;
     book.units = fixtureUnits();
     const std::vector<WordListEntry> entries = layoutPage70(book);
@@ -115,22 +116,72 @@ TEST(WordListLayout, PrintsTheWordsInHotspotOrderDownFourColumns) {
         EXPECT_EQ(entry.unit, c.unit) << "hotspot " << c.hotspot;
         EXPECT_EQ(entry.word, c.word) << "hotspot " << c.hotspot;
     }
-    const std::set<int> columns{25, 200, 430, 605};
+    const std::vector<WordListEntry> printed = draw::wordListPrint(book);
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const tk::Rect& r = entries[i].rect;
-        EXPECT_TRUE(columns.count(r.left)) << "hotspot " << i + 1 << " at " << r.left;
-        EXPECT_EQ(r.width, 120);
-        EXPECT_EQ(r.height, 13);
-        EXPECT_GE(r.top, 10);
-        // Room for the meaning under the word, above the page numbers.
-        EXPECT_LE(r.top + r.height + 11, 520) << "hotspot " << i + 1;
-        if (i > 0) {
-            const tk::Rect& before = entries[i - 1].rect;
-            const bool sameColumn = before.left == r.left;
-            EXPECT_TRUE((sameColumn && r.top >= before.top + 22) || r.left > before.left)
-                << "hotspot " << i + 1 << " is not below or right of the one before";
-        }
+        const auto at = std::find_if(printed.begin(), printed.end(), [&](const WordListEntry& e) {
+            return e.unit == entries[i].unit && e.word == entries[i].word;
+        });
+        ASSERT_NE(at, printed.end()) << "hotspot " << i + 1;
+        EXPECT_EQ(entries[i].rect, at->rect) << "hotspot " << i + 1 << " is not on its word";
+        EXPECT_EQ(entries[i].rect.width, 120);
+        EXPECT_EQ(entries[i].rect.height, 13);
     }
+}
+
+TEST(WordListLayout, PrintsEveryWordInUnitOrderDownFourColumns) {
+    BookSource book;
+    book.units = fixtureUnits();
+    const std::vector<WordListEntry> printed = draw::wordListPrint(book);
+    // Every word of every list, the one without a clip too.
+    ASSERT_EQ(printed.size(), 72u);
+    const std::set<int> columns{25, 200, 430, 605};
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        const tk::Rect& r = printed[i].rect;
+        SCOPED_TRACE("printed word " + std::to_string(i + 1));
+        EXPECT_TRUE(columns.count(r.left)) << r.left;
+        EXPECT_GE(r.top, 10);
+        // Room for the meaning at the smallest readable size, above the page numbers.
+        EXPECT_LE(r.top + r.height + draw::kWordListMeaning, 520);
+        if (i == 0) {
+            EXPECT_EQ(printed[i].unit, 1);
+            EXPECT_EQ(printed[i].word, 1);
+            continue;
+        }
+        const WordListEntry& before = printed[i - 1];
+        const bool next = before.unit == printed[i].unit && before.word + 1 == printed[i].word;
+        const bool nextUnit = before.unit + 1 == printed[i].unit && printed[i].word == 1;
+        EXPECT_TRUE(next || nextUnit) << "unit " << printed[i].unit << " word " << printed[i].word
+                                      << " after unit " << before.unit << " word " << before.word;
+        const bool below = before.rect.left == r.left &&
+                           r.top >= before.rect.top + before.rect.height + draw::kWordListMeaning;
+        EXPECT_TRUE(below || r.left > before.rect.left)
+            << "not below or right of the word before it";
+    }
+    const auto noClip = std::find_if(printed.begin(), printed.end(), [](const WordListEntry& e) {
+        return e.unit == 3 && e.word == 4;
+    });
+    ASSERT_NE(noClip, printed.end());
+    for (const WordListEntry& hotspot : layoutPage70(book)) {
+        EXPECT_NE(hotspot.rect, noClip->rect) << "the word without a clip has a hotspot";
+    }
+}
+
+TEST(WordListLayout, PrintsEveryMeaningAtAReadableSize) {
+    BookSource book;
+    book.units = fixtureUnits();
+    // The longest meanings of the book's lists.
+    book.units[2][4].meaning = "祖母；外祖母";
+    book.units[4][5].meaning = "帽子（有檐的）";
+    book.units[4][11].meaning = "在……下面";
+    draw::Warnings warnings;
+    const QImage page = draw::wordListSpread(book, warnings);
+    EXPECT_EQ(page.size(), QSize(2400, 1620));
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    // The same meaning squeezed under a word is refused, not shrunk.
+    book.units[1][0].meaning = "这是一个非常非常长而且根本放不下的中文意思";
+    draw::wordListSpread(book, warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("unit 1 word 1 meaning"), std::string::npos) << warnings[0];
 }
 
 TEST(WordListLayout, LaysOutWhateverWordsThereAre) {
@@ -185,6 +236,38 @@ TEST(FittedText, TakesTheLargestSizeThatFitsTheBox) {
             EXPECT_EQ(fitted.pixelSize, 30) << c.text;
         }
     }
+}
+
+TEST(FittedText, KeepsRunsOfSpacesInsideALine) {
+    // Two columns of words, lined up by spaces, as a listening exercise prints them.
+    for (const char* text : {"1. panda   tiger", "3. monkey   giraffe"}) {
+        const kit::FittedText fitted =
+            kit::fitText({text, QRectF(0, 0, 900, 90), 30, 60, true, false, false});
+        ASSERT_TRUE(fitted.fits);
+        ASSERT_EQ(fitted.lines.size(), 1u);
+        EXPECT_EQ(fitted.lines[0].toStdString(), text);
+    }
+    // A line broken at a run of spaces starts without them.
+    const kit::FittedText broken =
+        kit::fitText({"panda   tiger", QRectF(0, 0, 160, 200), 40, 40, true, false, false});
+    ASSERT_EQ(broken.lines.size(), 2u);
+    EXPECT_EQ(broken.lines[1].toStdString(), "tiger");
+}
+
+TEST(SharedSizes, ParallelTextsPrintAtTheSmallestSizeOfTheirGroup) {
+    // Kind, width, height, the size each fits at.
+    const std::vector<draw::SizedText> texts = {
+        {3, 82, 95, 20},                    // word cards in a row: "China"
+        {3, 82, 95, 16},                    // "America"
+        {3, 82, 95, 19},  {3, 110, 88, 22}, // a card of another size is its own group
+        {2, 82, 95, 25},                    // so is a bubble of the same size
+        {3, 82, 95, 0},                     // no text to size
+        {1, 250, 30, 18},                   // lines of one size
+        {1, 250, 30, 14},
+    };
+    const std::vector<qreal> expected = {16, 16, 16, 22, 25, 0, 14, 14};
+    EXPECT_EQ(draw::sharedSizes(texts), expected);
+    EXPECT_TRUE(draw::sharedSizes({}).empty());
 }
 
 TEST(FittedText, BalancesWrappedLines) {
@@ -309,6 +392,77 @@ TEST(LessonSpread, ComesOutTheSameWhateverWasDrawnBefore) {
     EXPECT_EQ(draw::lessonSpread(book.spreads[0], book.answerBoxes, warnings), first);
 }
 
+TEST(LessonSpread, LeavesAPictureDrawnByTheArtToTheArt) {
+    Spread empty;
+    empty.bookPage = 40;
+    Spread spread = empty;
+    Item boat = makeItem(1, ItemKind::Picture, {100, 100, 60, 30}, "boat");
+    boat.drawnByArt = true;
+    spread.items = {boat};
+    draw::Warnings warnings;
+    EXPECT_EQ(draw::lessonSpread(spread, {}, warnings), draw::lessonSpread(empty, {}, warnings));
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(ClassroomSpread, PrintsEachPhrasesChineseUnderIt) {
+    BookSource book = fixtureBook();
+    draw::Warnings warnings;
+    const QImage without = draw::classroomSpread(book, warnings);
+    book.page74[0].chinese = "早上好！";
+    book.page74[1].chinese = "起立。";
+    const QImage with = draw::classroomSpread(book, warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    std::vector<QRect> under;
+    for (const Page74Hotspot& hotspot : book.page74) {
+        const tk::Rect& r = hotspot.rect;
+        under.push_back(spreadPixels(
+            {r.left, r.top + r.height, draw::kClassroomMeaningWidth, draw::kClassroomMeaning}));
+    }
+    const Ink ink = inkOf(with, without, under);
+    EXPECT_TRUE(ink.outside.empty()) << ink.outside.size() << " pixels outside";
+    for (const QRect& band : under) {
+        EXPECT_TRUE(ink.bounds.intersects(band));
+        // At the smallest readable size or more: the ink is most of the band high.
+        EXPECT_GE(inkOf(with, without, {}).bounds.intersected(band).height(), band.height() * 0.6);
+    }
+}
+
+TEST(DrawnThings, DrawEveryNamedThingAndNothingElse) {
+    for (const char* name :
+         {"draw:desk", "draw:box", "draw:box in ⚽", "draw:box on ⚽", "draw:box under ⚽",
+          "draw:bag in 🗺️", "draw:desk on 🧢", "draw:desk under 🚗", "draw:chair under 🚗",
+          "draw:new 🎒", "draw:pupil"}) {
+        const QImage image = kit::emojiImage(name);
+        EXPECT_FALSE(image.isNull()) << name;
+        EXPECT_GE(image.width(), 60) << name;
+    }
+    for (const char* name :
+         {"draw:sofa", "draw:box beside ⚽", "draw:bag on ⚽", "draw:desk ⚽", "draw:", "draw:new"}) {
+        EXPECT_TRUE(kit::emojiImage(name).isNull()) << name;
+    }
+}
+
+TEST(DrawnThings, AThingInAContainerShowsAboveItsFrontAndIsHiddenBehindIt) {
+    // Canvas parts: where the thing shows, and the container's front.
+    struct Case {
+        const char* holder;
+        QRect above;
+        QRect front;
+    };
+    const Case cases[] = {{"box", {90, 60, 60, 40}, {50, 130, 140, 70}},
+                          {"bag", {90, 40, 60, 40}, {50, 120, 140, 80}}};
+    for (const Case& c : cases) {
+        const std::string holder = std::string("draw:") + c.holder + " in ";
+        const QImage blue = kit::emojiImage(holder + "🟦");
+        const QImage red = kit::emojiImage(holder + "🟥");
+        // Placed things keep their whole canvas, so a layout knows where the parts are.
+        ASSERT_EQ(blue.size(), QSize(240, 240)) << c.holder;
+        EXPECT_NE(blue.copy(c.above), red.copy(c.above)) << c.holder << ": the thing is not seen";
+        EXPECT_EQ(blue.copy(c.front), red.copy(c.front))
+            << c.holder << ": the thing shows through the front";
+    }
+}
+
 QImage frameOf(int width, int height, int seed, bool rich) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
@@ -391,7 +545,7 @@ class RenderedBook : public ::testing::Test {
         book_ = fixtureBook();
         page70_ = layoutPage70(book_);
         std::string error;
-        ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+        ASSERT_TRUE(renderPictures(book_, options_, error)) << error;
     }
     QTemporaryDir dir_;
     fs::path root_;
@@ -444,7 +598,7 @@ TEST_F(RenderedBook, DrawsAgainOnlyWhatChanged) {
     fs::remove_all(options_.outDir);
     book_.spreads[0].items[1].english = "Where is he from?";
     std::string error;
-    ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, options_, error)) << error;
 
     EXPECT_EQ(fs::last_write_time(page4), page4Time);
     EXPECT_NE(readFile(page2), page2Bytes);
@@ -470,13 +624,13 @@ TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
     std::string error;
     PictureOptions same = options_;
     same.cacheDir = root_ / "same-cache";
-    ASSERT_TRUE(renderPictures(book_, page70_, same, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, same, error)) << error;
     EXPECT_EQ(keysIn(drawingCache(same)), first);
 
     PictureOptions other = options_;
     other.cacheDir = root_ / "other-cache";
     other.drawing = identity("maker B");
-    ASSERT_TRUE(renderPictures(book_, page70_, other, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, other, error)) << error;
     const std::map<std::string, std::string> second = keysIn(drawingCache(other));
     ASSERT_EQ(second.size(), first.size());
     for (const auto& [picture, key] : first) {
@@ -488,7 +642,7 @@ TEST_F(RenderedBook, KeysEveryPictureOnWhatDrawsIt) {
     for (const std::string drawing : {"", "../elsewhere"}) {
         other.drawing = drawing;
         error.clear();
-        EXPECT_FALSE(renderPictures(book_, page70_, other, error)) << drawing;
+        EXPECT_FALSE(renderPictures(book_, other, error)) << drawing;
         EXPECT_NE(error.find("what draws"), std::string::npos) << error;
     }
     EXPECT_FALSE(fs::exists(root_ / "elsewhere"));
@@ -502,13 +656,13 @@ TEST_F(RenderedBook, DrawsAgainWhatOtherDrawingCodeLeftInTheCache) {
                   fs::copy_options::overwrite_existing);
     const std::string stale = readFile(page4);
     std::string error;
-    ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, options_, error)) << error;
     // Compared as a whole: a failure should not print the pictures.
     ASSERT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == stale)
         << "the same drawing identity trusts the cache";
 
     options_.drawing = identity("maker B");
-    ASSERT_TRUE(renderPictures(book_, page70_, options_, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, options_, error)) << error;
     EXPECT_TRUE(readFile(drawingCache(options_) / "pages" / "page04.jpg") == drawn);
     EXPECT_TRUE(readFile(options_.outDir / "pages" / "page04.jpg") == drawn);
 }
@@ -529,13 +683,13 @@ TEST_F(RenderedBook, KeepsThePicturesOfTheDrawingIdentitiesUsedLast) {
     PictureOptions b = options_;
     b.drawing = identity("maker B");
     std::string error;
-    ASSERT_TRUE(renderPictures(book_, page70_, b, error)) << error;
+    ASSERT_TRUE(renderPictures(book_, b, error)) << error;
     const auto aTimes = writeTimesIn(drawingCache(options_));
     const auto bTimes = writeTimesIn(drawingCache(b));
     ASSERT_EQ(aTimes.size(), 2 * (4 + 13 + buttonFaces().size()));
     ASSERT_EQ(bTimes.size(), aTimes.size());
     for (const PictureOptions& turn : {options_, b}) {
-        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+        ASSERT_TRUE(renderPictures(book_, turn, error)) << error;
     }
     EXPECT_EQ(writeTimesIn(drawingCache(options_)), aTimes) << "maker A drew again";
     EXPECT_EQ(writeTimesIn(drawingCache(b)), bTimes) << "maker B drew again";
@@ -548,7 +702,7 @@ TEST_F(RenderedBook, KeepsThePicturesOfTheDrawingIdentitiesUsedLast) {
     PictureOptions d = options_;
     d.drawing = identity("maker D");
     for (const PictureOptions& turn : {c, options_, d}) {
-        ASSERT_TRUE(renderPictures(book_, page70_, turn, error)) << error;
+        ASSERT_TRUE(renderPictures(book_, turn, error)) << error;
     }
     EXPECT_FALSE(fs::exists(drawingCache(b)));
     for (const PictureOptions& kept : {options_, c, d}) {
@@ -620,11 +774,9 @@ TEST_F(RenderedBook, TwoMakersSharingOneCacheBothWriteEveryPicture) {
     bool drawn[2] = {};
     {
         const std::jthread other([&] {
-            drawn[1] = renderPictures(book_, page70_, {root_ / "out1", cache, options_.drawing},
-                                      errors[1]);
+            drawn[1] = renderPictures(book_, {root_ / "out1", cache, options_.drawing}, errors[1]);
         });
-        drawn[0] =
-            renderPictures(book_, page70_, {root_ / "out0", cache, options_.drawing}, errors[0]);
+        drawn[0] = renderPictures(book_, {root_ / "out0", cache, options_.drawing}, errors[0]);
     }
     ASSERT_TRUE(drawn[0]) << errors[0];
     ASSERT_TRUE(drawn[1]) << errors[1];

@@ -4,6 +4,7 @@
 
 #include "book_pages.h"
 #include "maker_files.h"
+#include "pictures_things.h"
 
 #include <algorithm>
 #include <charconv>
@@ -451,7 +452,7 @@ bool readDecoration(const Fields& fields, Decoration& decoration, std::string& w
             return fail(why, "empty picture");
         }
         decoration = {
-            DecorationKind::Art, {n[0], n[1], n[2], n[2]}, valueOf(fields, "emoji"), {}, {}};
+            DecorationKind::Art, {n[0], n[1], n[2], n[2]}, valueOf(fields, "emoji"), {}, {}, {}};
         return true;
     }
     const bool text = kind == "text";
@@ -459,12 +460,16 @@ bool readDecoration(const Fields& fields, Decoration& decoration, std::string& w
         return fail(why, "expected " + kind + " <left> <top> <width> <height> ...");
     }
     if (!(text ? checkKeys(fields, {"print", "colour"}, {"print"}, why)
-               : checkKeys(fields, {"colour"}, {}, why))) {
+               : checkKeys(fields, {"colour", "scene"}, {}, why))) {
         return false;
     }
     decoration.kind = text ? DecorationKind::Text : DecorationKind::Panel;
     decoration.print = valueOf(fields, "print");
     decoration.colour = valueOf(fields, "colour");
+    decoration.scene = valueOf(fields, "scene");
+    if (fields.values.contains("scene") && !things::isBackdrop(decoration.scene)) {
+        return fail(why, "scene= is one of classroom, home, zoo, park");
+    }
     return readRect(fields, 1, decoration.rect, why) && checkColour(decoration.colour, why);
 }
 
@@ -485,15 +490,21 @@ bool readItemLine(const Fields& fields, const BookSource& book, Item& item, std:
     }
     item.kind = *kind;
     if (!readRect(fields, 3, item.rect, why) ||
-        !checkKeys(fields, {"emoji", "print", "voice", "say", "clip"}, {}, why)) {
+        !checkKeys(fields, {"emoji", "print", "voice", "say", "clip", "drawn"}, {}, why)) {
         return false;
     }
     item.emoji = valueOf(fields, "emoji");
+    item.drawnByArt = fields.values.contains("drawn");
+    if (item.drawnByArt && (item.kind != ItemKind::Picture || valueOf(fields, "drawn") != "art" ||
+                            !item.emoji.empty())) {
+        return fail(why, "drawn=art is for a picture item without emoji=");
+    }
     item.print = valueOf(fields, "print");
     const bool placeholder = item.english == "$";
     const bool hasSay = fields.values.contains("say");
     const bool hasVoice = fields.values.contains("voice");
-    if ((item.kind == ItemKind::Word || item.kind == ItemKind::Picture) && item.emoji.empty()) {
+    if ((item.kind == ItemKind::Word || item.kind == ItemKind::Picture) && item.emoji.empty() &&
+        !item.drawnByArt) {
         return fail(why, "a " + fields.words[2] + " item needs emoji=");
     }
     if (placeholder && (!hasSay || item.print.empty())) {

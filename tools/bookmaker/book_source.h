@@ -39,6 +39,9 @@ struct Item {
     std::string print;              // Block: lines joined by " / "
     std::vector<SpokenPart> speech; // what the recording says; empty when shared
     ClipSource clip;
+    // Picture: drawn by the art under it (a part of one drawing, a boat in a
+    // box), not by the item.
+    bool drawnByArt = false;
 };
 
 enum class DecorationKind { Art, Text, Panel };
@@ -49,6 +52,7 @@ struct Decoration {
     std::string emoji;
     std::string print;
     std::string colour; // "#rrggbb" or empty
+    std::string scene;  // Panel: the backdrop of a story scene, or empty
 };
 
 struct Spread {

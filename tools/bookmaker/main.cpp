@@ -74,8 +74,7 @@ int makeBook(const fs::path& dataDir, const fs::path& outDir, const fs::path& ca
     // This very program draws the pictures: its bytes stand for the drawing code.
     const std::string drawing = drawingIdentity(
         QCoreApplication::applicationFilePath().toStdString(), filesDrawnWith(), error);
-    if (drawing.empty() ||
-        !renderPictures(*book, page70, {stage, cacheDir / "pictures", drawing}, error)) {
+    if (drawing.empty() || !renderPictures(*book, {stage, cacheDir / "pictures", drawing}, error)) {
         return failed(error);
     }
     steps.done("pictures");

@@ -43,7 +43,7 @@ class Inputs {
     Inputs& add(const std::vector<Decoration>& list) {
         add(int(list.size()));
         for (const Decoration& d : list) {
-            add(int(d.kind)).add(d.rect).add(d.emoji).add(d.print).add(d.colour);
+            add(int(d.kind)).add(d.rect).add(d.emoji).add(d.print).add(d.colour).add(d.scene);
         }
         return *this;
     }
@@ -80,7 +80,7 @@ std::vector<Job> lessonJobs(const BookSource& book, const std::string& drawing) 
         inputs.add(spread.bookPage).add(int(spread.items.size()));
         for (const Item& item : spread.items) {
             inputs.add(item.number).add(int(item.kind)).add(item.rect).add(item.english);
-            inputs.add(item.emoji).add(item.print);
+            inputs.add(item.emoji).add(item.print).add(int(item.drawnByArt));
         }
         inputs.add(spread.decorations);
         std::vector<AnswerBox> boxes;
@@ -100,8 +100,8 @@ std::vector<Job> lessonJobs(const BookSource& book, const std::string& drawing) 
     return jobs;
 }
 
-Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70,
-                const std::string& drawing) {
+Job wordListJob(const BookSource& book, const std::string& drawing) {
+    // The words alone place everything printed; the hotspots follow them.
     Inputs inputs(drawing, "word list");
     for (const auto& [unit, words] : book.units) {
         inputs.add(unit).add(int(words.size()));
@@ -109,20 +109,15 @@ Job wordListJob(const BookSource& book, const std::vector<WordListEntry>& page70
             inputs.add(word.english).add(word.meaning).add(int(word.hasClip));
         }
     }
-    for (const WordListEntry& entry : page70) {
-        inputs.add(entry.unit).add(entry.word).add(entry.rect);
-    }
-    return {
-        "pages/page70.jpg", inputs.hash(),
-        jpeg([&book, &page70](
-                 draw::Warnings& warnings) { return draw::wordListSpread(book, page70, warnings); },
-             kSpreadQuality)};
+    return {"pages/page70.jpg", inputs.hash(),
+            jpeg([&book](draw::Warnings& warnings) { return draw::wordListSpread(book, warnings); },
+                 kSpreadQuality)};
 }
 
 Job classroomJob(const BookSource& book, const std::string& drawing) {
     Inputs inputs(drawing, "classroom");
     for (const Page74Hotspot& hotspot : book.page74) {
-        inputs.add(hotspot.number).add(hotspot.rect).add(hotspot.print);
+        inputs.add(hotspot.number).add(hotspot.rect).add(hotspot.print).add(hotspot.chinese);
     }
     inputs.add(book.page74Decorations);
     return {
@@ -315,8 +310,7 @@ std::vector<WordListEntry> layoutPage70(const BookSource& book) {
     return draw::wordListLayout(book);
 }
 
-bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& page70,
-                    const PictureOptions& options, std::string& error) {
+bool renderPictures(const BookSource& book, const PictureOptions& options, std::string& error) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         error = "drawing the pictures needs a QGuiApplication";
         return false;
@@ -330,7 +324,7 @@ bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& pa
         return false;
     }
     std::vector<Job> all = lessonJobs(book, options.drawing);
-    all.push_back(wordListJob(book, page70, options.drawing));
+    all.push_back(wordListJob(book, options.drawing));
     all.push_back(classroomJob(book, options.drawing));
     for (Job& job : pictureJobs(options.drawing)) {
         all.push_back(std::move(job));

@@ -67,10 +67,9 @@ std::vector<std::filesystem::path> filesDrawnWith();
 //   tick_mark.jpg, cross_mark.jpg, drill_background.jpg,
 //   ordering_background.jpg, matching_background.jpg, finding_background.jpg,
 //   tile_face1.jpg, tile_face2.jpg, flower.gif) and buttons/<name>.jpg.
-bool renderPictures(const BookSource& book, const std::vector<WordListEntry>& page70,
-                    const PictureOptions& options, std::string& error);
+bool renderPictures(const BookSource& book, const PictureOptions& options, std::string& error);
 
-// Page 70: where each of the 71 words is printed (hotspot order).
+// Page 70: where each of the 71 words with a clip is printed (hotspot order).
 std::vector<WordListEntry> layoutPage70(const BookSource& book);
 
 // Draws every spread small on a few PNG sheets (outDir/sheet<N>.png) with each

@@ -22,13 +22,32 @@ constexpr int kSpreadScale = 3;
 constexpr int kBoxWidth = 800;
 constexpr int kBoxHeight = 540;
 
-// Page 70: the height of a unit's name above its first word.
-constexpr int kWordListHeading = 20;
+// Page 70: the height of a unit's name above its first word, and of the
+// meaning under a word (room for the smallest readable type).
+constexpr int kWordListHeading = 17;
+constexpr int kWordListMeaning = 12;
+// Every word of every unit where it is printed, in unit order down the
+// columns; a word without a clip is printed too, and has no hotspot.
+std::vector<WordListEntry> wordListPrint(const BookSource& book);
+// The hotspots: the printed words that have a clip, in the order they play.
 std::vector<WordListEntry> wordListLayout(const BookSource& book);
 
+// A text to print, with the size it fits at (0: it has none) and its group:
+// texts of one kind in boxes of one size.
+struct SizedText {
+    int kind = 0;
+    int width = 0;
+    int height = 0;
+    qreal size = 0;
+};
+// The size each text prints at: the smallest of its group (0 stays 0).
+std::vector<qreal> sharedSizes(const std::vector<SizedText>& texts);
+
 QImage lessonSpread(const Spread& spread, const std::vector<AnswerBox>& boxes, Warnings& warnings);
-QImage wordListSpread(const BookSource& book, const std::vector<WordListEntry>& entries,
-                      Warnings& warnings);
+QImage wordListSpread(const BookSource& book, Warnings& warnings);
+// Page 74: the room under a phrase's chip for its Chinese.
+constexpr int kClassroomMeaning = 12;
+constexpr int kClassroomMeaningWidth = 150;
 QImage classroomSpread(const BookSource& book, Warnings& warnings);
 
 // The pink music-note badge of the listening exercises, filling the box.

@@ -3,6 +3,7 @@
 #include "pictures_kit.h"
 
 #include "maker_files.h"
+#include "pictures_things.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -59,31 +60,31 @@ bool isClosing(QChar c) {
 
 struct Piece {
     QString text;
-    bool spaceBefore = false;
+    int spacesBefore = 0; // a run of spaces lines up columns ("1. panda   tiger")
 };
 
 // Breakable pieces of one paragraph: words, and single CJK characters (with
 // the punctuation that follows them).
 std::vector<Piece> pieces(const QString& paragraph) {
     std::vector<Piece> out;
-    bool space = false;
+    int spaces = 0;
     QString word;
     auto flush = [&] {
         if (!word.isEmpty()) {
-            out.push_back({word, space});
+            out.push_back({word, spaces});
             word.clear();
-            space = false;
+            spaces = 0;
         }
     };
     for (QChar c : paragraph) {
         if (c == u' ') {
             flush();
-            space = !out.empty();
+            spaces = out.empty() ? 0 : spaces + 1;
         } else if (isCjk(c) && !isClosing(c)) {
             flush();
-            out.push_back({QString(c), space});
-            space = false;
-        } else if (isClosing(c) && word.isEmpty() && !out.empty() && !space) {
+            out.push_back({QString(c), spaces});
+            spaces = 0;
+        } else if (isClosing(c) && word.isEmpty() && !out.empty() && spaces == 0) {
             out.back().text += c;
         } else {
             word += c;
@@ -119,9 +120,7 @@ bool layout(const FitRequest& request, int pixels, FittedText& out) {
         QString line;
         for (const Piece& piece : pieces(paragraph)) {
             const QString candidate =
-                line.isEmpty()
-                    ? piece.text
-                    : line + (piece.spaceBefore ? QStringLiteral(" ") : QString()) + piece.text;
+                line.isEmpty() ? piece.text : line + QString(piece.spacesBefore, u' ') + piece.text;
             if (line.isEmpty() || lineWidth(metrics, candidate) <= width) {
                 line = candidate;
             } else {
@@ -264,7 +263,29 @@ void drawFitted(QPainter& painter, const FittedText& text, const QRectF& box, co
     painter.restore();
 }
 
+QImage cropToInk(const QImage& canvas) {
+    int left = canvas.width();
+    int right = -1;
+    int top = canvas.height();
+    int bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(row[x]) > 8) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? QImage() : canvas.copy(left, top, right - left + 1, bottom - top + 1);
+}
+
 QImage emojiImage(const std::string& emoji) {
+    if (things::isThing(emoji)) {
+        return things::thingImage(emoji);
+    }
     static std::mutex mutex;
     static std::map<std::string, QImage> cache;
     const std::lock_guard lock(mutex);
@@ -285,25 +306,7 @@ QImage emojiImage(const std::string& emoji) {
         painter.setFont(font);
         painter.drawText(QPointF(30, 140), text);
     }
-    int left = canvas.width();
-    int right = -1;
-    int top = canvas.height();
-    int bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) > 8) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    QImage cropped;
-    if (right >= 0) {
-        cropped = canvas.copy(left, top, right - left + 1, bottom - top + 1);
-    }
+    const QImage cropped = cropToInk(canvas);
     cache.emplace(emoji, cropped);
     return cropped;
 }

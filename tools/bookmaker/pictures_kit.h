@@ -63,9 +63,12 @@ void drawLine(QPainter& painter, QPointF baseline, const QString& text, const QF
 // the bottom of the lowest descender.
 qreal blockHeight(const FittedText& text);
 
-// The emoji as a picture cropped to its ink; a null image when the fonts
-// have no glyph for it. Thread-safe and cached.
+// The emoji (or a drawn thing, "draw:...") as a picture cropped to its ink;
+// a null image when there is no picture for it. Thread-safe and cached.
 QImage emojiImage(const std::string& emoji);
+
+// The part of a picture (ARGB32) that has ink; a null image when none has.
+QImage cropToInk(const QImage& canvas);
 
 // Draws the emoji as large as fits the box, centred; false when it has no
 // picture.

@@ -3,9 +3,11 @@
 // The printed spreads: two pages side by side, every item inside its
 // hotspot rectangle.
 
+#include "book_index.h"
 #include "book_pages.h"
 #include "pictures_draw.h"
 #include "pictures_kit.h"
+#include "pictures_things.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -13,6 +15,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace bookmaker::draw {
 
@@ -318,7 +322,9 @@ ItemPlan layoutItem(const ItemContext& context, const Item& item, qreal share) {
         break;
     }
     case ItemKind::Picture:
-        plan.emoji = box.adjusted(0.5 * S, 0.5 * S, -0.5 * S, -0.5 * S);
+        if (!item.drawnByArt) {
+            plan.emoji = box.adjusted(0.5 * S, 0.5 * S, -0.5 * S, -0.5 * S);
+        }
         break;
     case ItemKind::Block: {
         plan.frame = box.adjusted(0.5 * S, 0.5 * S, -0.5 * S, -0.5 * S);
@@ -376,6 +382,24 @@ void evenOut(std::vector<ItemPlan>& plans, ItemKind kind) {
         if (plan.item->kind == kind && plan.fitted.pixelSize > cap) {
             plan.maxPixels = cap / S;
             fitPlan(plan);
+        }
+    }
+}
+
+// Items of one kind in hotspots of one size are parallel (a row of word
+// cards, the questions of a dialogue): they print at one size.
+void oneSizePerGroup(std::vector<ItemPlan>& plans) {
+    std::vector<SizedText> texts;
+    for (const ItemPlan& plan : plans) {
+        const bool sized = !plan.text.trimmed().isEmpty() && plan.fitted.fits;
+        texts.push_back({int(plan.item->kind), plan.item->rect.width, plan.item->rect.height,
+                         sized ? plan.fitted.pixelSize : 0});
+    }
+    const std::vector<qreal> shared = sharedSizes(texts);
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        if (shared[i] > 0 && shared[i] < plans[i].fitted.pixelSize) {
+            plans[i].maxPixels = shared[i] / S;
+            fitPlan(plans[i]);
         }
     }
 }
@@ -455,13 +479,20 @@ void drawPlan(QPainter& painter, const ItemContext& context, const ItemPlan& pla
     kit::drawFitted(painter, plan.fitted, plan.textBox, textColour, align);
 }
 
-void decoration(QPainter& painter, const ItemContext& context, const Decoration& d, int index) {
+constexpr qreal kMaxDecorationText = 30;
+
+void decoration(QPainter& painter, const ItemContext& context, const Decoration& d, int index,
+                qreal textPixels) {
     const QRectF box = device(d.rect);
     const std::string what = "decoration " + std::to_string(index);
     switch (d.kind) {
     case DecorationKind::Panel: {
         const QColor fill = d.colour.empty() ? QColor(255, 255, 255, 150) : QColor(qs(d.colour));
         const qreal radius = std::min(std::min(box.width(), box.height()) * 0.1, 12 * S);
+        if (!d.scene.empty()) {
+            things::drawBackdrop(painter, box, radius, d.scene);
+            break;
+        }
         painter.save();
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
@@ -475,20 +506,42 @@ void decoration(QPainter& painter, const ItemContext& context, const Decoration&
     case DecorationKind::Text: {
         const QColor colour =
             d.colour.empty() ? kit::mix(kInk, context.style.accent, 0.4) : QColor(qs(d.colour));
-        printText(painter, context, what, printedLines(d.print), box, colour, Align::Centre, 30,
-                  false, true, kMinSmallText);
+        printText(painter, context, what, printedLines(d.print), box, colour, Align::Centre,
+                  textPixels, false, true, kMinSmallText);
         break;
     }
     }
 }
 
+// Printed texts in boxes of one size are parallel (the section headings of
+// a page): they print at one size.
+std::vector<qreal> decorationTextSizes(const std::vector<Decoration>& list) {
+    std::vector<SizedText> texts;
+    for (const Decoration& d : list) {
+        qreal size = 0;
+        if (d.kind == DecorationKind::Text) {
+            const kit::FittedText fitted =
+                kit::fitText({printedLines(d.print), device(d.rect), kMinSmallText * S,
+                              kMaxDecorationText * S, true, false, false});
+            size = fitted.fits ? fitted.pixelSize / S : 0;
+        }
+        texts.push_back({int(d.kind), d.rect.width, d.rect.height, size});
+    }
+    std::vector<qreal> sizes = sharedSizes(texts);
+    for (qreal& size : sizes) {
+        size = size > 0 ? size : kMaxDecorationText;
+    }
+    return sizes;
+}
+
 void decorations(QPainter& painter, const ItemContext& context,
                  const std::vector<Decoration>& list) {
+    const std::vector<qreal> textSizes = decorationTextSizes(list);
     // Panels lie under the art and the text.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t i = 0; i < list.size(); ++i) {
             if ((list[i].kind == DecorationKind::Panel) == (pass == 0)) {
-                decoration(painter, context, list[i], int(i) + 1);
+                decoration(painter, context, list[i], int(i) + 1, textSizes[i]);
             }
         }
     }
@@ -537,6 +590,24 @@ std::vector<QRectF> keepClearOn(const std::vector<AnswerBox>& boxes, int bookPag
 }
 
 } // namespace
+
+std::vector<qreal> sharedSizes(const std::vector<SizedText>& texts) {
+    std::map<std::tuple<int, int, int>, qreal> smallest;
+    for (const SizedText& text : texts) {
+        if (text.size > 0) {
+            const auto key = std::make_tuple(text.kind, text.width, text.height);
+            const auto found = smallest.find(key);
+            smallest[key] =
+                found == smallest.end() ? text.size : std::min(found->second, text.size);
+        }
+    }
+    std::vector<qreal> out;
+    for (const SizedText& text : texts) {
+        out.push_back(text.size > 0 ? smallest[std::make_tuple(text.kind, text.width, text.height)]
+                                    : 0);
+    }
+    return out;
+}
 
 void listenBadge(QPainter& painter, const QRectF& box) {
     painter.save();
@@ -588,6 +659,7 @@ QImage lessonSpread(const Spread& spread, const std::vector<AnswerBox>& boxes, W
     }
     evenOut(plans, ItemKind::Bubble);
     evenOut(plans, ItemKind::Block);
+    oneSizePerGroup(plans);
     for (const ItemPlan& plan : plans) {
         drawPlan(painter, context, plan);
     }
@@ -595,23 +667,17 @@ QImage lessonSpread(const Spread& spread, const std::vector<AnswerBox>& boxes, W
     return image;
 }
 
-QImage wordListSpread(const BookSource& book, const std::vector<WordListEntry>& entries,
-                      Warnings& warnings) {
+QImage wordListSpread(const BookSource& book, Warnings& warnings) {
     constexpr int page = 70;
     QImage image = blankSpread(page);
     QPainter painter(&image);
     kit::prepare(painter);
     const ItemContext context{page, styleOf(page), {}, &warnings};
     int lastUnit = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const WordListEntry& entry = entries[i];
-        const auto unit = book.units.find(entry.unit);
-        if (unit == book.units.end() || entry.word < 1 || entry.word > int(unit->second.size())) {
-            warn(context, "hotspot " + std::to_string(i + 1), "no such word");
-            continue;
-        }
-        const Word& word = unit->second[std::size_t(entry.word - 1)];
-        const QRectF box = device(entry.rect);
+    for (const WordListEntry& entry : wordListPrint(book)) {
+        const Word& word = book.units.at(entry.unit)[std::size_t(entry.word - 1)];
+        const std::string what =
+            "unit " + std::to_string(entry.unit) + " word " + std::to_string(entry.word);
         if (entry.unit != lastUnit) {
             // The unit's name on the row above its first word.
             const QRectF tag =
@@ -628,64 +694,31 @@ QImage wordListSpread(const BookSource& book, const std::vector<WordListEntry>& 
                             Align::Centre);
             lastUnit = entry.unit;
         }
-        printText(painter, context, "hotspot " + std::to_string(i + 1), qs(word.english),
-                  box.adjusted(1 * S, 0, -1 * S, 0), kInk, Align::Left, 13, true, false);
+        printText(painter, context, what, qs(word.english),
+                  device(entry.rect).adjusted(1 * S, 0, -1 * S, 0), kInk, Align::Left, 13, true,
+                  false);
         const QRectF meaning =
-            device(entry.rect.left + 1, entry.rect.top + entry.rect.height + 0.5, 150, 10.5);
-        kit::FittedText small =
-            kit::fitText({qs(word.meaning), meaning, 7 * S, 10 * S, false, false, true});
-        if (!small.fits) {
-            warn(context, "hotspot " + std::to_string(i + 1), "meaning too long to print");
-        }
-        kit::drawFitted(painter, small, meaning, QColor("#5b4a3a"), Align::Left);
+            device(entry.rect.left + 1, entry.rect.top + entry.rect.height, 150, kWordListMeaning);
+        printText(painter, context, what + " meaning", qs(word.meaning), meaning, QColor("#5b4a3a"),
+                  Align::Left, kWordListMeaning, false, false);
     }
     return image;
 }
 
-std::vector<WordListEntry> wordListLayout(const BookSource& book) {
-    // Word-clip ranges in hotspot order: unit, first clip, last clip.
-    struct Group {
-        int unit;
-        int first;
-        int last;
-    };
-    static constexpr std::array<Group, 8> groups{{{1, 1, 15},
-                                                  {2, 1, 12},
-                                                  {3, 1, 11},
-                                                  {4, 1, 4},
-                                                  {5, 1, 2},
-                                                  {4, 5, 12},
-                                                  {5, 3, 9},
-                                                  {6, 1, 12}}};
+std::vector<WordListEntry> wordListPrint(const BookSource& book) {
     static constexpr std::array<int, 4> columns{25, 200, 430, 605};
     constexpr int top = 14;
     constexpr int bottom = 516;
-    std::vector<std::vector<WordListEntry>> words;
-    for (const Group& group : groups) {
-        std::vector<WordListEntry> list;
-        const auto unit = book.units.find(group.unit);
-        if (unit != book.units.end()) {
-            int clip = 0;
-            for (std::size_t k = 0; k < unit->second.size(); ++k) {
-                if (!unit->second[k].hasClip) {
-                    continue;
-                }
-                ++clip;
-                if (clip >= group.first && clip <= group.last) {
-                    list.push_back({group.unit, int(k) + 1, {}});
-                }
-            }
-        }
-        words.push_back(std::move(list));
-    }
+    // A word's row: the word, then its meaning at the smallest readable size.
+    constexpr int tightest = 1 + 13 + kWordListMeaning;
     std::vector<WordListEntry> out;
     // The widest row pitch at which every word fits the four columns.
-    for (int pitch = 28; pitch >= 22; --pitch) {
+    for (int pitch = 28; pitch >= tightest; --pitch) {
         out.clear();
         std::size_t column = 0;
         int y = top;
-        for (const auto& list : words) {
-            if (list.empty()) {
+        for (const auto& [unit, words] : book.units) {
+            if (words.empty()) {
                 continue;
             }
             if (y + kWordListHeading + pitch > bottom) {
@@ -693,13 +726,14 @@ std::vector<WordListEntry> wordListLayout(const BookSource& book) {
                 y = top;
             }
             y += kWordListHeading;
-            for (WordListEntry entry : list) {
+            for (std::size_t k = 0; k < words.size(); ++k) {
                 if (y + pitch > bottom) {
                     ++column;
                     y = top;
                 }
-                entry.rect = {columns[std::min(column, columns.size() - 1)], y + 1, 120, 13};
-                out.push_back(entry);
+                out.push_back({unit,
+                               int(k) + 1,
+                               {columns[std::min(column, columns.size() - 1)], y + 1, 120, 13}});
                 y += pitch;
             }
         }
@@ -708,6 +742,18 @@ std::vector<WordListEntry> wordListLayout(const BookSource& book) {
         }
     }
     return out;
+}
+
+std::vector<WordListEntry> wordListLayout(const BookSource& book) {
+    const std::vector<WordListEntry> printed = wordListPrint(book);
+    std::vector<WordListEntry> hotspots = page70Order(book);
+    for (WordListEntry& hotspot : hotspots) {
+        const auto at = std::find_if(printed.begin(), printed.end(), [&](const WordListEntry& e) {
+            return e.unit == hotspot.unit && e.word == hotspot.word;
+        });
+        hotspot.rect = at->rect;
+    }
+    return hotspots;
 }
 
 QImage classroomSpread(const BookSource& book, Warnings& warnings) {
@@ -752,10 +798,15 @@ QImage classroomSpread(const BookSource& book, Warnings& warnings) {
         const qreal radius = std::min(box.height() * 0.45, 12 * S);
         kit::drawCard(painter, box.adjusted(0, 0, -0.6 * S, -0.8 * S), radius, fill,
                       kit::mix(fill, context.style.accent, 0.55), 0.8 * S, 0.8 * S);
-        printText(painter, context, "hotspot " + std::to_string(hotspot.number),
-                  printedLines(hotspot.print),
+        const std::string what = "hotspot " + std::to_string(hotspot.number);
+        printText(painter, context, what, printedLines(hotspot.print),
                   box.adjusted(radius * 0.5 + 1 * S, 1.5 * S, -radius * 0.5 - 1.6 * S, -2.3 * S),
                   kInk, Align::Centre, 20, false, true);
+        // The phrase's Chinese under its chip, as small as the book prints.
+        const QRectF chinese(box.left() + radius * 0.5, box.bottom(), kClassroomMeaningWidth * S,
+                             kClassroomMeaning * S);
+        printText(painter, context, what + " Chinese", qs(hotspot.chinese), chinese,
+                  QColor("#4a5a6a"), Align::Left, kClassroomMeaning, false, false);
     }
     return image;
 }
