@@ -3,73 +3,30 @@
 // Opening the word-drill page: from the click on the reader's drill button
 // to the page painted, the first time (its 4000 x 2800 background decoded
 // at the page's size) and again (the background kept).
-#include "catalogue.h"
 #include "desktop_platform.h"
 #include "reader/page_names.h"
 #include "reader/page_pictures.h"
 #include "reader/reader_state.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
-#include "services.h"
-#include "sound.h"
+#include "screen_harness.h"
 #include "window.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QEvent>
-#include <QEventLoop>
 #include <QSize>
-#include <QWindow>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
-class SilentSound : public tk::SoundOutput {
-  public:
-    void play(tk::Clip, bool) override {}
-    void stopAll() override {}
-};
-
-// One reader for the whole run, as the program has; it goes before the
-// application does.
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& reader() {
     static tk::RealClock clock;
-    static SilentSound sound;
-    static tk::DesktopPlatform platform;
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        tk::services() = tk::Services{&clock, &sound, &platform};
-        content::loadBook();
-        window = tk::CreateWindow(reader::readerWindow());
-        // Nothing is painted until the platform has exposed the window.
-        for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i) {
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    }
-    return *window;
+    static screen_harness::SilentSound sound;
+    static tk::DesktopPlatform desktop;
+    return screen_harness::reader({{&clock, &sound, &desktop}, {}});
 }
 
-// Counts the paints of the drill page's picture: the page is shown only
-// once it has been painted.
-class PaintCounter : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return QObject::eventFilter(watched, event);
-    }
-    long paints = 0;
-};
-
-PaintCounter& drillPaints() {
-    static PaintCounter* counter = [] {
-        auto* made = new PaintCounter;
+// The drill page is shown only once its picture has been painted.
+screen_harness::PaintCounter& drillPaints() {
+    static screen_harness::PaintCounter* counter = [] {
+        auto* made = new screen_harness::PaintCounter;
         made->setParent(&reader());
         reader()
             .unit(reader::pagePictureName(reader::kDrillPage))
@@ -81,7 +38,7 @@ PaintCounter& drillPaints() {
 }
 
 void clickButton(const char* name) {
-    qobject_cast<QAbstractButton*>(reader().unit(name).widget())->click();
+    screen_harness::clickButton(reader(), name);
 }
 
 int shownPage() {
@@ -141,11 +98,5 @@ BENCHMARK(BM_OpenDrillAgain)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }

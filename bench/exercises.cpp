@@ -8,30 +8,23 @@
 #include "first_sample.h"
 #include "reader/page_names.h"
 #include "reader/reader_state.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
 #include "resident_memory.h"
+#include "screen_harness.h"
 #include "sdl_sound.h"
 #include "services.h"
 #include "window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <memory>
 #include <random>
 #include <thread>
 
 namespace {
 
-tk::SdlSoundOutput& sdlSound() {
-    static tk::SdlSoundOutput output;
-    return output;
-}
+using screen_harness::sdlSound;
 
 // The SDL output, noting when each clip reached it.
 class StampedSound : public tk::SoundOutput {
@@ -65,37 +58,13 @@ ListeningClock& listeningClock() {
     return clock;
 }
 
-tk::DesktopPlatform& desktop() {
-    static tk::DesktopPlatform platform;
-    return platform;
-}
-
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& reader() {
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        tk::services() = tk::Services{&listeningClock(), &stampedSound(), &desktop()};
-        content::loadBook();
-        window = tk::CreateWindow(reader::readerWindow());
-    }
-    return *window;
+    static tk::DesktopPlatform desktop;
+    return screen_harness::reader({{&listeningClock(), &stampedSound(), &desktop}, {}});
 }
 
 void clickButton(const char* name) {
-    qobject_cast<QAbstractButton*>(reader().unit(name).widget())->click();
-}
-
-void pressAt(QWidget* widget, QPointF at) {
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    screen_harness::clickButton(reader(), name);
 }
 
 void showBookPage(int bookPage) {
@@ -124,8 +93,7 @@ void BM_RightClickToPraiseFirstSample(benchmark::State& state) {
     first_sample::listen();
     QWidget* overlay = reader().unit(reader::overlayName(6)).widget();
     std::mt19937 random(5);
-    double total = 0;
-    double worst = 0;
+    screen_harness::Waits waits;
     double toPlay = 0;
     for (auto _ : state) {
         QPointF at;
@@ -144,24 +112,21 @@ void BM_RightClickToPraiseFirstSample(benchmark::State& state) {
             std::uniform_real_distribution<double>(0, period)(random)));
         first_sample::heard = false;
         const auto start = first_sample::Clock::now();
-        pressAt(overlay, at);
+        screen_harness::pressAt(overlay, at);
         if (!first_sample::heard) {
             state.SkipWithError("the praise clip was never heard");
             break;
         }
         const double seconds =
             std::chrono::duration<double>(first_sample::heardTime() - start).count();
-        total += seconds;
-        worst = std::max(worst, seconds);
+        waits.add(1000 * seconds);
         // The praise reached the output just before its pause began.
         toPlay += std::chrono::duration<double>(listeningClock().playedBeforePause - start).count();
         state.SetIterationTime(seconds);
     }
     state.counters["to_play_clip_ms"] =
         1000 * toPlay / double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["mean_ms"] =
-        1000 * total / double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["worst_ms"] = 1000 * worst;
+    waits.report(state);
     first_sample::stopListening();
     sdlSound().stopAll();
 }
@@ -202,12 +167,5 @@ BENCHMARK(BM_ThousandAnswerJudgements)->Unit(benchmark::kMillisecond)->Iteration
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }

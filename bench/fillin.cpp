@@ -4,44 +4,22 @@
 // window painted with its first question, the first time (its 4000 x 2800
 // background decoded at the window's size) and again (the background kept).
 #include "app/game_openers.h"
-#include "catalogue.h"
 #include "desktop_platform.h"
 #include "reader/reader_links.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
-#include "services.h"
-#include "sound.h"
+#include "screen_harness.h"
 #include "window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
 #include <QEventLoop>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-class SilentSound : public tk::SoundOutput {
-  public:
-    void play(tk::Clip, bool) override {}
-    void stopAll() override {}
-};
-
-// Counts paints of the widgets it watches.
-class PaintCounter : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return QObject::eventFilter(watched, event);
-    }
-    long paints = 0;
-};
+using screen_harness::Clock;
+using screen_harness::PaintCounter;
 
 // The desktop, except that a fill-in window is watched until it has been
 // painted, as its own loop would have it, the time noted, and closed again.
@@ -72,30 +50,14 @@ OpeningDesktop& desktop() {
     return platform;
 }
 
-// One reader for the whole run, as the program has; it goes before the
-// application does.
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& reader() {
     static tk::RealClock clock;
-    static SilentSound sound;
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        tk::services() = tk::Services{&clock, &sound, &desktop()};
-        content::loadBook();
-        reader::ReaderLinks links;
-        links.games = app::gameOpeners();
-        reader::setLinks(std::move(links));
-        window = tk::CreateWindow(reader::readerWindow());
-        // Nothing is painted until the platform has exposed the window.
-        for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i) {
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    }
-    return *window;
+    static screen_harness::SilentSound sound;
+    return screen_harness::reader({{&clock, &sound, &desktop()}, [] {
+                                       reader::ReaderLinks links;
+                                       links.games = app::gameOpeners();
+                                       reader::setLinks(std::move(links));
+                                   }});
 }
 
 void openFillIn(benchmark::State& state) {
@@ -131,11 +93,5 @@ BENCHMARK(BM_OpenFillInAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }

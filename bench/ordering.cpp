@@ -11,33 +11,22 @@
 #include "games/ordering/ordering_names.h"
 #include "games/ordering/ordering_window.h"
 #include "lists.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
-#include "services.h"
-#include "sound.h"
+#include "screen_harness.h"
 #include "window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
-#include <QMouseEvent>
-#include <QWindow>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-class SilentSound : public tk::SoundOutput {
-  public:
-    void play(tk::Clip, bool) override {}
-    void stopAll() override {}
-};
+using screen_harness::Clock;
 
 // The desktop, except that an ordering window opened from the reader is
 // painted as soon as it is shown, the moment noted, and closed again: its
@@ -67,39 +56,11 @@ PaintingPlatform& platform() {
     return instance;
 }
 
-void install() {
-    static tk::RealClock clock;
-    static SilentSound sound;
-    static const bool done = [] {
-        tk::services() = tk::Services{&clock, &sound, &platform()};
-        content::loadBook();
-        return true;
-    }();
-    (void)done;
-}
-
-void expose(tk::Window& window) {
-    for (int i = 0; i < 100 && !window.windowHandle()->isExposed(); ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
-
-// One reader for the whole run, on book page 2, as the program has; it goes
-// before the application does.
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
+// The reader on book page 2.
 tk::Window& reader() {
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        install();
-        app::connectScreens();
-        window = tk::CreateWindow(reader::readerWindow());
-        expose(*window);
-    }
-    return *window;
+    static tk::RealClock clock;
+    static screen_harness::SilentSound sound;
+    return screen_harness::reader({{&clock, &sound, &platform()}, app::connectScreens});
 }
 
 void openFromTheReader(benchmark::State& state) {
@@ -136,15 +97,6 @@ void BM_OpenOrderingAgain(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenOrderingAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void pressAt(QWidget* widget, QPointF at) {
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
 // The words of a long sentence of book page 2, clicked in turn; 重做 after
 // every round keeps the arranged line the length a child makes it.
 void BM_ClickWordToPainted(benchmark::State& state) {
@@ -157,7 +109,7 @@ void BM_ClickWordToPainted(benchmark::State& state) {
     int starts = 0;
     game.starts = &starts;
     const auto window = tk::CreateWindow(ordering::orderingWindow(game));
-    expose(*window);
+    screen_harness::waitUntilExposed(*window);
     window->repaint();
     std::vector<QWidget*> labels;
     for (int k = 1; k <= ordering::kWordLabels; ++k) {
@@ -177,7 +129,7 @@ void BM_ClickWordToPainted(benchmark::State& state) {
         QWidget* label = labels[next];
         const tk::Text before = window->unit(ordering::kArrangedLine).caption();
         const auto start = Clock::now();
-        pressAt(label, QPointF(5, 10));
+        screen_harness::pressAt(label, QPointF(5, 10));
         window->repaint();
         const auto painted = Clock::now();
         if (window->unit(ordering::kArrangedLine).caption() == before) {
@@ -201,11 +153,5 @@ BENCHMARK(BM_ClickWordToPainted)->UseManualTime()->Unit(benchmark::kMicrosecond)
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }

@@ -4,38 +4,26 @@
 // with the neighbouring pages decoded ahead and without any cache; and a
 // hotspot press to PlayClip and to the clip's first samples in the mix. (Its
 // resident memory is measured in running.cpp, in a process of its own.)
-#include "app/program_state.h"
 #include "catalogue.h"
 #include "desktop_platform.h"
 #include "first_sample.h"
 #include "reader/page_names.h"
 #include "reader/page_pictures.h"
 #include "reader/reader_state.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
+#include "screen_harness.h"
 #include "sdl_sound.h"
 #include "services.h"
-#include "window.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMouseEvent>
-#include <SDL_mixer.h>
-#include <algorithm>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <memory>
 #include <random>
-#include <string>
 #include <thread>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using screen_harness::Clock;
+using screen_harness::sdlSound;
 
 // Remembers when PlayClip last reached the sound output, and how often it did.
 class TimedSound : public tk::SoundOutput {
@@ -49,45 +37,19 @@ class TimedSound : public tk::SoundOutput {
     long plays = 0;
 };
 
-tk::RealClock& realClock() {
-    static tk::RealClock clock;
-    return clock;
-}
-
-tk::DesktopPlatform& desktop() {
-    static tk::DesktopPlatform platform;
-    return platform;
-}
-
 TimedSound& timedSound() {
     static TimedSound sound;
     return sound;
 }
 
-tk::SdlSoundOutput& sdlSound() {
-    static tk::SdlSoundOutput output;
-    return output;
-}
-
-// One reader for the whole run, as the program has; it goes before the
-// application does.
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& reader() {
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        tk::services() = tk::Services{&realClock(), &timedSound(), &desktop()};
-        content::loadBook();
-        window = tk::CreateWindow(reader::readerWindow());
-    }
-    return *window;
+    static tk::RealClock clock;
+    static tk::DesktopPlatform desktop;
+    return screen_harness::reader({{&clock, &timedSound(), &desktop}, {}});
 }
 
 void clickButton(const char* name) {
-    qobject_cast<QAbstractButton*>(reader().unit(name).widget())->click();
+    screen_harness::clickButton(reader(), name);
 }
 
 // Turns one page on, back from the last book page to the first and on
@@ -105,14 +67,7 @@ bool turnPage() {
 }
 
 void pressUnit(const tk::UnitRef& unit) {
-    QWidget* widget = unit.widget();
-    const QPointF at = QRectF(widget->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+    screen_harness::pressCentre(unit.widget());
 }
 
 // The child read the page long enough for its neighbours to be decoded.
@@ -209,8 +164,7 @@ void pressToMix(benchmark::State& state, bool newClip) {
     const double period = double(first_sample::bufferFrames.load()) / tk::kOutputRate;
     std::mt19937 random(3);
     std::uniform_real_distribution<double> phase(0, period);
-    double total = 0;
-    double worst = 0;
+    screen_harness::Waits waits;
     for (auto _ : state) {
         const tk::UnitRef hotspot = newClip ? nextHotspot() : same;
         // Silence first, so that only the pressed clip can be heard.
@@ -225,12 +179,10 @@ void pressToMix(benchmark::State& state, bool newClip) {
         }
         const double seconds =
             std::chrono::duration<double>(first_sample::heardTime() - start).count();
-        total += seconds;
-        worst = std::max(worst, seconds);
+        waits.add(1000 * seconds);
         state.SetIterationTime(seconds);
     }
-    state.counters["mean_ms"] = 1000 * total / double(state.iterations());
-    state.counters["worst_ms"] = 1000 * worst;
+    waits.report(state);
     state.counters["buffer_ms"] = 1000 * period;
     first_sample::stopListening();
     sdlSound().stopAll();
@@ -256,12 +208,5 @@ BENCHMARK(BM_PressToFirstSampleNewClip)
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }

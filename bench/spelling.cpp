@@ -6,44 +6,29 @@
 // change painted and to the letter-click clip's first sample in the mix.
 #include "app/program_state.h"
 #include "app/window_flow.h"
-#include "catalogue.h"
 #include "desktop_platform.h"
 #include "first_sample.h"
 #include "games/spelling/spelling_names.h"
 #include "games/spelling/spelling_window.h"
-#include "reader/reader_window.h"
 #include "real_clock.h"
+#include "screen_harness.h"
 #include "sdl_sound.h"
-#include "services.h"
 #include "window.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QEventLoop>
-#include <QMouseEvent>
-#include <QWindow>
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
-#include <memory>
 #include <random>
 #include <thread>
 
 namespace {
 
-using Clock = first_sample::Clock;
-
-double msSince(Clock::time_point start, Clock::time_point end) {
-    return std::chrono::duration<double, std::milli>(end - start).count();
-}
-
-tk::SdlSoundOutput& sdlSound() {
-    static tk::SdlSoundOutput output;
-    return output;
-}
+using screen_harness::Clock;
+using screen_harness::msSince;
+using screen_harness::PaintCounter;
+using screen_harness::sdlSound;
+using screen_harness::waitUntilExposed;
 
 // The SDL output, noting when the first clip after a reset reached it.
 class StampedSound : public tk::SoundOutput {
@@ -63,23 +48,6 @@ class StampedSound : public tk::SoundOutput {
 StampedSound& stampedSound() {
     static StampedSound sound;
     return sound;
-}
-
-// Counts the paints of one widget.
-class PaintCounter : public QObject {
-  public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return QObject::eventFilter(watched, event);
-    }
-    long paints = 0;
-};
-
-void waitUntilExposed(QWidget& window) {
-    for (int i = 0; i < 100 && !(window.windowHandle() && window.windowHandle()->isExposed());
-         ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
 }
 
 // The desktop, except that message boxes are answered at once and the
@@ -114,24 +82,9 @@ BenchPlatform& platform() {
     return instance;
 }
 
-// One reader for the whole run, as the program has; it goes before the
-// application does.
-std::unique_ptr<tk::Window>& readerSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& reader() {
     static tk::RealClock clock;
-    std::unique_ptr<tk::Window>& window = readerSlot();
-    if (!window) {
-        tk::services() = tk::Services{&clock, &stampedSound(), &platform()};
-        content::loadBook();
-        app::connectScreens();
-        window = tk::CreateWindow(reader::readerWindow());
-        waitUntilExposed(*window);
-    }
-    return *window;
+    return screen_harness::reader({{&clock, &stampedSound(), &platform()}, app::connectScreens});
 }
 
 void openSpelling(benchmark::State& state) {
@@ -166,29 +119,15 @@ void BM_OpenSpellingAgain(benchmark::State& state) {
 BENCHMARK(BM_OpenSpellingAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A spelling window of its own, shown without a loop of its own.
-std::unique_ptr<tk::Window>& gameSlot() {
-    static std::unique_ptr<tk::Window> window;
-    return window;
-}
-
 tk::Window& game() {
-    std::unique_ptr<tk::Window>& window = gameSlot();
-    if (!window) {
+    static tk::Window* window = [] {
         reader();
-        window = tk::CreateWindow(spelling::spellingWindow(app::program().errorList));
-        waitUntilExposed(*window);
-        window->repaint();
-    }
+        tk::Window& made = screen_harness::keep(
+            tk::CreateWindow(spelling::spellingWindow(app::program().errorList)));
+        made.repaint();
+        return &made;
+    }();
     return *window;
-}
-
-void pressAt(QWidget* widget, QPointF at) {
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
 }
 
 // The leftmost cell the child can click; when the round is over, a new
@@ -222,7 +161,7 @@ void BM_LetterClickToPainted(benchmark::State& state) {
         }
         const long paints = counter.paints;
         const auto start = Clock::now();
-        pressAt(cell, QPointF(cell->rect().center()));
+        screen_harness::pressCentre(cell);
         window.repaint();
         const double ms = msSince(start, Clock::now());
         if (counter.paints == paints) {
@@ -246,8 +185,7 @@ void BM_LetterClickToFirstSample(benchmark::State& state) {
     tk::Window& window = game();
     first_sample::listen();
     std::mt19937 random(9);
-    double total = 0;
-    double worst = 0;
+    screen_harness::Waits waits;
     double toPlay = 0;
     for (auto _ : state) {
         QWidget* cell = nextCell();
@@ -263,21 +201,19 @@ void BM_LetterClickToFirstSample(benchmark::State& state) {
         first_sample::heard = false;
         stampedSound().stamped = false;
         const auto start = Clock::now();
-        pressAt(cell, QPointF(cell->rect().center()));
+        screen_harness::pressCentre(cell);
         if (!first_sample::awaitHeard()) {
             state.SkipWithError("the letter click was never heard");
             break;
         }
         const double ms = msSince(start, first_sample::heardTime());
-        total += ms;
-        worst = std::max(worst, ms);
+        waits.add(ms);
         toPlay += msSince(start, stampedSound().playedAt);
         state.SetIterationTime(ms / 1000);
         window.repaint();
     }
     const double n = double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["mean_ms"] = total / n;
-    state.counters["worst_ms"] = worst;
+    waits.report(state);
     state.counters["to_play_clip_ms"] = toPlay / n;
     state.counters["mixer_period_ms"] =
         1000.0 * first_sample::bufferFrames.load() / double(tk::kOutputRate);
@@ -292,13 +228,5 @@ BENCHMARK(BM_LetterClickToFirstSample)
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    gameSlot().reset();
-    readerSlot().reset();
-    return 0;
+    return screen_harness::runBenchmarks(argc, argv);
 }
