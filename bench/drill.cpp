@@ -97,6 +97,4 @@ BENCHMARK(BM_OpenDrillAgain)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()

@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <benchmark/benchmark.h>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -106,23 +105,17 @@ void BM_RightClickToPraiseFirstSample(benchmark::State& state) {
             }
         }
         sdlSound().stopAll();
-        const double period =
-            std::max(1, first_sample::bufferFrames.load()) / double(tk::kOutputRate);
-        std::this_thread::sleep_for(std::chrono::duration<double>(
-            std::uniform_real_distribution<double>(0, period)(random)));
-        first_sample::heard = false;
-        const auto start = first_sample::Clock::now();
-        screen_harness::pressAt(overlay, at);
-        if (!first_sample::heard) {
+        const first_sample::Wait wait =
+            first_sample::clickAndListen(random, 0, [&] { screen_harness::pressAt(overlay, at); });
+        if (!wait.heard) {
             state.SkipWithError("the praise clip was never heard");
             break;
         }
-        const double seconds =
-            std::chrono::duration<double>(first_sample::heardTime() - start).count();
-        waits.add(1000 * seconds);
+        waits.add(wait.ms);
         // The praise reached the output just before its pause began.
-        toPlay += std::chrono::duration<double>(listeningClock().playedBeforePause - start).count();
-        state.SetIterationTime(seconds);
+        toPlay += std::chrono::duration<double>(listeningClock().playedBeforePause - wait.clicked)
+                      .count();
+        state.SetIterationTime(wait.ms / 1000);
     }
     state.counters["to_play_clip_ms"] =
         1000 * toPlay / double(std::max<benchmark::IterationCount>(1, state.iterations()));
@@ -166,6 +159,4 @@ BENCHMARK(BM_ThousandAnswerJudgements)->Unit(benchmark::kMillisecond)->Iteration
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()

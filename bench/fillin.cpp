@@ -92,6 +92,4 @@ BENCHMARK(BM_OpenFillInAgain)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()

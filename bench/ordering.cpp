@@ -152,6 +152,4 @@ BENCHMARK(BM_ClickWordToPainted)->UseManualTime()->Unit(benchmark::kMicrosecond)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()

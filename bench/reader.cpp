@@ -161,29 +161,23 @@ void pressToMix(benchmark::State& state, bool newClip) {
         state.SkipWithError("the mixer never ran");
         return;
     }
-    const double period = double(first_sample::bufferFrames.load()) / tk::kOutputRate;
     std::mt19937 random(3);
-    std::uniform_real_distribution<double> phase(0, period);
     screen_harness::Waits waits;
     for (auto _ : state) {
         const tk::UnitRef hotspot = newClip ? nextHotspot() : same;
         // Silence first, so that only the pressed clip can be heard.
         sdlSound().stopAll();
-        std::this_thread::sleep_for(std::chrono::duration<double>(phase(random)));
-        first_sample::heard = false;
-        const auto start = Clock::now();
-        pressUnit(hotspot);
-        if (!first_sample::awaitHeard()) {
+        const first_sample::Wait wait =
+            first_sample::clickAndListen(random, 0, [&] { pressUnit(hotspot); });
+        if (!wait.heard) {
             state.SkipWithError("the mixer never mixed the clip");
             break;
         }
-        const double seconds =
-            std::chrono::duration<double>(first_sample::heardTime() - start).count();
-        waits.add(1000 * seconds);
-        state.SetIterationTime(seconds);
+        waits.add(wait.ms);
+        state.SetIterationTime(wait.ms / 1000);
     }
     waits.report(state);
-    state.counters["buffer_ms"] = 1000 * period;
+    state.counters["buffer_ms"] = first_sample::periodMs();
     first_sample::stopListening();
     sdlSound().stopAll();
     tk::services().sound = &timedSound();
@@ -207,6 +201,4 @@ BENCHMARK(BM_PressToFirstSampleNewClip)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()

@@ -7,6 +7,7 @@
 // main() that lets every window go before the application does.
 
 #include "catalogue.h"
+#include "desktop_platform.h"
 #include "reader/reader_window.h"
 #include "sdl_sound.h"
 #include "services.h"
@@ -40,6 +41,12 @@ class SilentSound : public tk::SoundOutput {
   public:
     void play(tk::Clip, bool) override {}
     void stopAll() override {}
+};
+
+// The desktop, except that every message is answered at once.
+class AnsweringDesktop : public tk::DesktopPlatform {
+  public:
+    int showMessage(const tk::Text&, int, const tk::Text&) override { return tk::kOk; }
 };
 
 // The real output, opened once for the run.
@@ -154,3 +161,9 @@ inline int runBenchmarks(int argc, char** argv) {
 }
 
 } // namespace screen_harness
+
+// A screen bench's main().
+#define SCREEN_BENCHMARK_MAIN()                                                                    \
+    int main(int argc, char** argv) {                                                              \
+        return screen_harness::runBenchmarks(argc, argv);                                          \
+    }

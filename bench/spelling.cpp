@@ -6,7 +6,6 @@
 // change painted and to the letter-click clip's first sample in the mix.
 #include "app/program_state.h"
 #include "app/window_flow.h"
-#include "desktop_platform.h"
 #include "first_sample.h"
 #include "games/spelling/spelling_names.h"
 #include "games/spelling/spelling_window.h"
@@ -20,7 +19,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -53,9 +51,8 @@ StampedSound& stampedSound() {
 // The desktop, except that message boxes are answered at once and the
 // windows that open are dealt with as they are shown: a spelling window
 // being timed is painted, stamped and closed; a report is closed.
-class BenchPlatform : public tk::DesktopPlatform {
+class BenchPlatform : public screen_harness::AnsweringDesktop {
   public:
-    int showMessage(const tk::Text&, int, const tk::Text&) override { return tk::kOk; }
     void windowShown(tk::Window& window) override {
         if (window.name() != "单词排序") {
             tk::UnloadWindow(&window);
@@ -194,29 +191,22 @@ void BM_LetterClickToFirstSample(benchmark::State& state) {
             break;
         }
         sdlSound().stopAll();
-        const double period =
-            std::max(1, first_sample::bufferFrames.load()) / double(tk::kOutputRate);
-        std::this_thread::sleep_for(std::chrono::duration<double>(
-            std::uniform_real_distribution<double>(0.02, 0.02 + period)(random)));
-        first_sample::heard = false;
         stampedSound().stamped = false;
-        const auto start = Clock::now();
-        screen_harness::pressCentre(cell);
-        if (!first_sample::awaitHeard()) {
+        const first_sample::Wait wait =
+            first_sample::clickAndListen(random, 0.02, [&] { screen_harness::pressCentre(cell); });
+        if (!wait.heard) {
             state.SkipWithError("the letter click was never heard");
             break;
         }
-        const double ms = msSince(start, first_sample::heardTime());
-        waits.add(ms);
-        toPlay += msSince(start, stampedSound().playedAt);
-        state.SetIterationTime(ms / 1000);
+        waits.add(wait.ms);
+        toPlay += msSince(wait.clicked, stampedSound().playedAt);
+        state.SetIterationTime(wait.ms / 1000);
         window.repaint();
     }
     const double n = double(std::max<benchmark::IterationCount>(1, state.iterations()));
     waits.report(state);
     state.counters["to_play_clip_ms"] = toPlay / n;
-    state.counters["mixer_period_ms"] =
-        1000.0 * first_sample::bufferFrames.load() / double(tk::kOutputRate);
+    state.counters["mixer_period_ms"] = first_sample::periodMs();
     first_sample::stopListening();
     sdlSound().stopAll();
 }
@@ -227,6 +217,4 @@ BENCHMARK(BM_LetterClickToFirstSample)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return screen_harness::runBenchmarks(argc, argv);
-}
+SCREEN_BENCHMARK_MAIN()
