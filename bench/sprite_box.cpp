@@ -9,6 +9,7 @@
 #include "desktop_platform.h"
 #include "services.h"
 #include "sound.h"
+#include "stepped_clock.h"
 #include "window.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <map>
 #include <memory>
 #include <random>
 #include <vector>
@@ -31,48 +31,7 @@ class SilentSound : public tk::SoundOutput {
     void stopAll() override {}
 };
 
-// Time moved by hand: every iteration is exactly one motion step.
-class SteppedClock : public tk::Clock {
-  public:
-    std::int64_t nowMs() const override { return now_; }
-    TimerId startTimer(int intervalMs, std::function<void()> tick) override {
-        timers_[next_] = {intervalMs, now_ + intervalMs, std::move(tick)};
-        return next_++;
-    }
-    void stopTimer(TimerId id) override { timers_.erase(id); }
-    void delay(int ms) override { advance(ms); }
-    void advance(int ms) {
-        const std::int64_t end = now_ + ms;
-        for (;;) {
-            auto due = timers_.end();
-            for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-                if (it->second.due <= end &&
-                    (due == timers_.end() || it->second.due < due->second.due)) {
-                    due = it;
-                }
-            }
-            if (due == timers_.end()) {
-                break;
-            }
-            now_ = due->second.due;
-            due->second.due += due->second.interval;
-            const std::function<void()> tick = due->second.tick;
-            tick();
-        }
-        now_ = end;
-    }
-
-  private:
-    struct Running {
-        int interval = 0;
-        std::int64_t due = 0;
-        std::function<void()> tick;
-    };
-    std::int64_t now_ = 0;
-    std::map<TimerId, Running> timers_;
-    TimerId next_ = 1;
-};
-
+// Every iteration is exactly one motion step.
 SteppedClock& steppedClock() {
     static SteppedClock stepped;
     return stepped;
