@@ -26,6 +26,7 @@ namespace {
 
 using screen_harness::Clock;
 using screen_harness::msSince;
+using screen_harness::sdlSound;
 
 constexpr int kStepMs = 30;
 constexpr int kFlowersPerAnswer = 5;
@@ -42,11 +43,6 @@ class ReportClosingDesktop : public screen_harness::AnsweringDesktop {
         }
     }
 };
-
-tk::SdlSoundOutput& sdlSound() {
-    static tk::SdlSoundOutput output;
-    return output;
-}
 
 SteppedClock& steppedClock() {
     static SteppedClock clock;

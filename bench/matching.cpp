@@ -25,11 +25,7 @@ namespace {
 
 using screen_harness::Clock;
 using screen_harness::msSince;
-
-tk::SdlSoundOutput& sdlSound() {
-    static tk::SdlSoundOutput output;
-    return output;
-}
+using screen_harness::sdlSound;
 
 struct Game {
     std::shared_ptr<matching::MatchingGame> state = std::make_shared<matching::MatchingGame>();
