@@ -220,8 +220,8 @@ Effect sound(const std::string& role, ClipFormat format, int rate, double peak,
 }
 
 std::vector<Effect> effects() {
-    const auto woman = [](const char* text) { return Line{"woman", text}; };
-    const auto chinese = [](const char* text) { return Line{"chinese", text}; };
+    const auto woman = [](const char* text) { return Line{"woman", text, "woman"}; };
+    const auto chinese = [](const char* text) { return Line{"chinese", text, "chinese"}; };
     return {
         spoken("praise1", {woman("Great job!")}),
         spoken("praise2", {woman("Well done!")}),

@@ -102,7 +102,7 @@ bool linesOf(const std::vector<SpokenPart>& parts, const std::map<std::string, s
             const std::size_t end = std::min(text.find(" / ", start), text.size());
             const std::string_view line = trimmed(text.substr(start, end - start));
             if (!line.empty()) {
-                lines.push_back({engine, std::string(line)});
+                lines.push_back({engine, std::string(line), part.voice});
             }
             start = end + 3;
         }

@@ -17,6 +17,7 @@ namespace bookmaker::audio {
 struct Line {
     std::string engineVoice; // narrator, man, woman, boy, girl or chinese
     std::string text;        // English, or pinyin with tone numbers for chinese
+    std::string speaker;     // the name in voices.txt, or the engine voice
 };
 
 // Splits the parts into lines (" / " inside a part separates lines, e.g. of a
