@@ -84,8 +84,8 @@ struct Effect {
 
 Effect spoken(const std::string& role, const std::vector<Line>& lines) {
     Effect effect{role, {"effect " + role, {}, {}}};
-    const auto encode =
-        encodeSteps(addSpeech(lines, effect.recipe), ClipFormat::Mp3Mono24000, "clip.wav");
+    const auto encode = encodeSteps(addSpeech(lines, Pace::Talk, effect.recipe),
+                                    ClipFormat::Mp3Mono24000, "clip.wav");
     effect.recipe.steps.insert(effect.recipe.steps.end(), encode.begin(), encode.end());
     return effect;
 }

@@ -107,7 +107,8 @@ bool spokenRecipe(const Recording& recording, const std::map<std::string, std::s
     if (lines.empty()) {
         return fail(error, recipe.what + ": says nothing");
     }
-    const auto encode = encodeSteps(addSpeech(lines, recipe), recording.format, "clip.wav");
+    const auto encode =
+        encodeSteps(addSpeech(lines, recording.pace, recipe), recording.format, "clip.wav");
     recipe.steps.insert(recipe.steps.end(), encode.begin(), encode.end());
     return true;
 }
