@@ -35,9 +35,10 @@ const std::vector<EngineVoice>& engineVoices() {
         {"man", Engine::Flite, "rms", 0, -2},
         {"woman", Engine::Festival, "cmu_us_slt_arctic_hts", -200, 0},
         {"boy", Engine::Flite, "rms", 0, 4},
-        // A toy panda's deep voice, far from Ben's.
-        {"pip", Engine::Flite, "rms", 0, -5},
-        {"girl", Engine::Festival, "cmu_us_slt_arctic_hts", -200, 2},
+        // Below Ben's, above the narrator's: Pip's lines are short, and a
+        // shift further either way loses too many of their words.
+        {"pip", Engine::Flite, "rms", 0, 2},
+        {"girl", Engine::Festival, "cmu_us_slt_arctic_hts", -300, 2},
         {"chinese", Engine::Espeak, "cmn-latn-pinyin+f4"},
     };
     return voices;
