@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libqt6opengl6-dev
     libsdl2-dev libsdl2-mixer-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    flite festival festvox-us-slt-hts espeak-ng sox libsox-fmt-all ffmpeg
+    flite festival festvox-us-slt-hts espeak-ng sox libsox-fmt-all ffmpeg rubberband-cli
     fonts-noto-cjk fonts-noto-color-emoji fonts-sil-andika
     xvfb xauth xdotool imagemagick reuse git
 )

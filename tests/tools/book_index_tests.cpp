@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QResource>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -103,6 +105,57 @@ TEST(BookPlan, ItemsSayingTheSameShareOneRecording) {
     const auto apart = planRecordings(book, page70Order(book), error);
     ASSERT_TRUE(apart) << error;
     EXPECT_EQ(apart->pageClips[1][0], "p12_01");
+}
+
+TEST(BookPlan, WordsAndListeningAreSpokenSlowerThanTalk) {
+    const BookSource book = fixtureBook();
+    std::string error;
+    const auto plan = planRecordings(book, page70Order(book), error);
+    ASSERT_TRUE(plan) << error;
+    const std::map<std::string, Pace> expected = {
+        {"u1_w01", Pace::Word},      {"u1_w02", Pace::Word}, {"p02_03", Pace::Talk},
+        {"p02_04", Pace::Listening}, {"p12_02", Pace::Talk}, {"p74_c02", Pace::Talk},
+    };
+    std::map<std::string, Pace> paces;
+    for (const Recording& recording : plan->recordings) {
+        paces[recording.id] = recording.pace;
+    }
+    for (const auto& [id, pace] : expected) {
+        ASSERT_TRUE(paces.contains(id)) << id;
+        EXPECT_EQ(paces.at(id), pace) << id;
+    }
+}
+
+TEST(BookPlan, ClipIndexSaysWhoSpeaksEveryLine) {
+    const BookSource book = fixtureBook();
+    std::string error;
+    const auto plan = planRecordings(book, page70Order(book), error);
+    ASSERT_TRUE(plan) << error;
+    std::string index;
+    ASSERT_TRUE(writeClipIndex(plan->recordings, book.voices, index, error)) << error;
+    const std::vector<std::string> rows = linesOf(index);
+    // The listening exercise: one row a spoken line, in the engine voice of its
+    // speaker; a speaker goes on over " / " until the next one.
+    for (const char* row :
+         {"p02_04\tlistening\tnarrator\tnarrator\tNumber one.",
+          "p02_04\tlistening\tBen\tboy\tI'm a boy.", "p02_04\tlistening\tMiss_Li\twoman\tGood!",
+          "p02_04\tlistening\tMiss_Li\twoman\tSay \"boy\".",
+          "u1_w02\tword\tnarrator\tnarrator\tgirl",
+          "p74_c02\ttalk\tMiss_Li\twoman\tSit down, please."}) {
+        EXPECT_TRUE(hasLine(rows, row)) << row << "\nin:\n" << index;
+    }
+    std::set<std::string> clips;
+    for (const std::string& row : rows) {
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 4) << row;
+        clips.insert(row.substr(0, row.find('\t')));
+    }
+    EXPECT_EQ(clips.size(), plan->recordings.size()) << "every clip says something";
+
+    // A speaker voices.txt does not know is refused, naming the clip.
+    std::vector<Recording> unknown = plan->recordings;
+    unknown[0].parts[0].voice = "Nobody";
+    EXPECT_FALSE(writeClipIndex(unknown, book.voices, index, error));
+    EXPECT_NE(error.find(unknown[0].id), std::string::npos) << error;
 }
 
 TEST(BookPlan, Page70FollowsTheUnitsInTheReadersOrder) {

@@ -27,9 +27,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace bookmaker;
 
-const std::map<std::string, std::string> kVoices = {{"narrator", "narrator"}, {"Ben", "boy"},
-                                                    {"Lily", "girl"},         {"Miss_Li", "woman"},
-                                                    {"Mr_Brown", "man"},      {"Wang", "chinese"}};
+const std::map<std::string, std::string> kVoices = {
+    {"narrator", "narrator"}, {"Ben", "boy"},      {"Lily", "girl"}, {"Miss_Li", "woman"},
+    {"Mr_Brown", "man"},      {"Wang", "chinese"}, {"Pip", "pip"}};
 
 void writeText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
@@ -288,6 +288,49 @@ TEST_F(RecordingsTest, RemakesTheSameBytesAndFollowsTheVoices) {
     ASSERT_TRUE(makeRecordings(sampleBook(), voices, options("recast"), error)) << error;
     EXPECT_NE(made("recast", "p06_03"), made("first", "p06_03"));
     EXPECT_EQ(made("recast", "u1_w01"), made("first", "u1_w01"));
+}
+
+TEST_F(RecordingsTest, LearnersHearWordsAndListeningSlowerThanTalk) {
+    // The same line at each pace, in a flite and a festival voice.
+    std::vector<Recording> paced;
+    for (const char* voice : {"narrator", "Miss_Li"}) {
+        for (const auto& [name, pace] : {std::pair{"talk", Pace::Talk},
+                                         {"listening", Pace::Listening},
+                                         {"word", Pace::Word}}) {
+            paced.push_back({std::string(voice) + "_" + name,
+                             {{voice, "Where is my ruler?"}},
+                             ClipFormat::Adpcm,
+                             pace});
+        }
+    }
+    std::string error;
+    ASSERT_TRUE(makeRecordings(paced, kVoices, options("paced"), error)) << error;
+    for (const char* voice : {"narrator", "Miss_Li"}) {
+        const auto seconds = [&](const char* name) {
+            return secondsOf(root() / "paced" / (std::string(voice) + "_" + name + ".wav"));
+        };
+        EXPECT_GT(seconds("listening"), seconds("talk") * 1.04) << voice;
+        EXPECT_GT(seconds("word"), seconds("listening") * 1.04) << voice;
+        EXPECT_LT(seconds("word"), seconds("talk") * 1.4) << voice << ": still natural";
+    }
+}
+
+TEST_F(RecordingsTest, EveryCharacterHasAVoiceOfItsOwn) {
+    // Each speaker says the same line: no two clips may be alike.
+    std::vector<Recording> cast;
+    for (const auto& [speaker, engine] : kVoices) {
+        if (engine != "chinese") {
+            cast.push_back({speaker, {{speaker, "Hello, I'm here."}}, ClipFormat::Adpcm});
+        }
+    }
+    std::string error;
+    ASSERT_TRUE(makeRecordings(cast, kVoices, options("cast"), error)) << error;
+    for (std::size_t a = 0; a < cast.size(); ++a) {
+        for (std::size_t b = a + 1; b < cast.size(); ++b) {
+            EXPECT_NE(made("cast", cast[a].id), made("cast", cast[b].id))
+                << cast[a].id << " and " << cast[b].id << " sound alike";
+        }
+    }
 }
 
 TEST_F(RecordingsTest, TwoMakersSharingOneCacheBothMakeEveryClip) {

@@ -142,9 +142,15 @@ std::optional<BookPlan> planRecordings(const BookSource& book,
             const std::string id = wordClipId(unit, word);
             const std::vector<SpokenPart> speech = {
                 {"narrator", words[static_cast<std::size_t>(word - 1)].english}};
-            plan.recordings.push_back({id, speech, ClipFormat::Adpcm});
+            plan.recordings.push_back({id, speech, ClipFormat::Adpcm, Pace::Word});
             clipSaying.emplace(speechKey(speech), id);
             plan.wordClips[unit].push_back(id);
+        }
+    }
+    std::set<std::pair<int, std::string>> listenedTo; // book page, item number
+    for (const AnswerBox& box : book.answerBoxes) {
+        if (box.kind == AnswerBox::Kind::Listen) {
+            listenedTo.emplace(box.bookPage, box.answer);
         }
     }
     for (const Spread& spread : book.spreads) {
@@ -156,7 +162,10 @@ std::optional<BookPlan> planRecordings(const BookSource& book,
             const auto [found, isNew] = clipSaying.emplace(
                 speechKey(item.speech), pageClipId(spread.bookPage, item.number));
             if (isNew) {
-                plan.recordings.push_back({found->second, item.speech, ClipFormat::Adpcm});
+                const bool listening =
+                    listenedTo.contains({spread.bookPage, std::to_string(item.number)});
+                plan.recordings.push_back({found->second, item.speech, ClipFormat::Adpcm,
+                                           listening ? Pace::Listening : Pace::Talk});
             }
             ownClip[item.number] = found->second;
         }

@@ -84,8 +84,8 @@ struct Effect {
 
 Effect spoken(const std::string& role, const std::vector<Line>& lines) {
     Effect effect{role, {"effect " + role, {}, {}}};
-    const auto encode =
-        encodeSteps(addSpeech(lines, effect.recipe), ClipFormat::Mp3Mono24000, "clip.wav");
+    const auto encode = encodeSteps(addSpeech(lines, Pace::Talk, effect.recipe),
+                                    ClipFormat::Mp3Mono24000, "clip.wav");
     effect.recipe.steps.insert(effect.recipe.steps.end(), encode.begin(), encode.end());
     return effect;
 }
@@ -220,8 +220,8 @@ Effect sound(const std::string& role, ClipFormat format, int rate, double peak,
 }
 
 std::vector<Effect> effects() {
-    const auto woman = [](const char* text) { return Line{"woman", text}; };
-    const auto chinese = [](const char* text) { return Line{"chinese", text}; };
+    const auto woman = [](const char* text) { return Line{"woman", text, "woman"}; };
+    const auto chinese = [](const char* text) { return Line{"chinese", text, "chinese"}; };
     return {
         spoken("praise1", {woman("Great job!")}),
         spoken("praise2", {woman("Well done!")}),

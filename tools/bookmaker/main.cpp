@@ -3,6 +3,7 @@
 // The book maker: reads content/data and writes the book the program carries.
 //   bookmaker <dataDir> <outDir> <cacheDir>       writes <outDir>/book.rcc
 //   bookmaker --contact-sheet <dataDir> <pagesDir> <sheetDir>
+//   bookmaker --clip-index <dataDir>              what every clip says, on stdout
 #include "book_index.h"
 #include "book_source.h"
 #include "pictures.h"
@@ -113,6 +114,21 @@ int makeContactSheet(const fs::path& dataDir, const fs::path& pagesDir, const fs
     return 0;
 }
 
+int printClipIndex(const fs::path& dataDir) {
+    std::string error;
+    const auto book = readWholeBook(dataDir, error);
+    if (!book) {
+        return failed(error);
+    }
+    const auto plan = planRecordings(*book, layoutPage70(*book), error);
+    std::string index;
+    if (!plan || !writeClipIndex(plan->recordings, book->voices, index, error)) {
+        return failed(error);
+    }
+    std::fwrite(index.data(), 1, index.size(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -124,10 +140,14 @@ int main(int argc, char** argv) {
     if (args.size() == 5 && args[1] == "--contact-sheet") {
         return makeContactSheet(path(2), path(3), path(4));
     }
+    if (args.size() == 3 && args[1] == "--clip-index") {
+        return printClipIndex(path(2));
+    }
     if (args.size() == 4 && !args[1].startsWith("-")) {
         return makeBook(path(1), path(2), path(3));
     }
     std::fprintf(stderr, "usage: bookmaker <dataDir> <outDir> <cacheDir>\n"
-                         "       bookmaker --contact-sheet <dataDir> <pagesDir> <sheetDir>\n");
+                         "       bookmaker --contact-sheet <dataDir> <pagesDir> <sheetDir>\n"
+                         "       bookmaker --clip-index <dataDir>\n");
     return 2;
 }

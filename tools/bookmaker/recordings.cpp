@@ -107,7 +107,8 @@ bool spokenRecipe(const Recording& recording, const std::map<std::string, std::s
     if (lines.empty()) {
         return fail(error, recipe.what + ": says nothing");
     }
-    const auto encode = encodeSteps(addSpeech(lines, recipe), recording.format, "clip.wav");
+    const auto encode =
+        encodeSteps(addSpeech(lines, recording.pace, recipe), recording.format, "clip.wav");
     recipe.steps.insert(recipe.steps.end(), encode.begin(), encode.end());
     return true;
 }
@@ -128,7 +129,36 @@ void warnStrayDrops(const fs::path& dropDir, const std::set<std::string>& ids) {
     }
 }
 
+const char* paceName(Pace pace) {
+    switch (pace) {
+    case Pace::Talk:
+        return "talk";
+    case Pace::Listening:
+        return "listening";
+    case Pace::Word:
+        return "word";
+    }
+    return "talk";
+}
+
 } // namespace
+
+bool writeClipIndex(const std::vector<Recording>& recordings,
+                    const std::map<std::string, std::string>& voices, std::string& index,
+                    std::string& error) {
+    index.clear();
+    for (const Recording& recording : recordings) {
+        std::vector<Line> lines;
+        if (!linesOf(recording.parts, voices, lines, error)) {
+            return fail(error, "clip " + recording.id + ": " + error);
+        }
+        for (const Line& line : lines) {
+            index += recording.id + '\t' + paceName(recording.pace) + '\t' + line.speaker + '\t' +
+                     line.engineVoice + '\t' + line.text + '\n';
+        }
+    }
+    return true;
+}
 
 bool makeRecordings(const std::vector<Recording>& recordings,
                     const std::map<std::string, std::string>& voices, const AudioOptions& options,

@@ -24,10 +24,19 @@ enum class ClipFormat {
     Pcm8Mono11025,    // matching empty cell
 };
 
+// How fast a clip is spoken: learners hear their words and the listening
+// exercises more slowly than the talk around them.
+enum class Pace {
+    Talk,      // dialogues, page lines, page 74
+    Listening, // the recordings the listen marks play
+    Word,      // word clips
+};
+
 struct Recording {
     std::string id; // output file stem, e.g. "p06_03", "u3_w05", "p74_c07"
     std::vector<SpokenPart> parts;
     ClipFormat format = ClipFormat::Adpcm;
+    Pace pace = Pace::Talk;
 };
 
 struct AudioOptions {
@@ -45,6 +54,13 @@ struct AudioOptions {
 // decode, fails with a message naming it.
 bool makeRecordings(const std::vector<Recording>& recordings,
                     const std::map<std::string, std::string>& voices, const AudioOptions& options,
+                    std::string& error);
+
+// Writes what every clip says, for checking the recordings by ear or by a
+// recogniser: one spoken line a row, fields split by tabs: clip id, pace
+// (talk, listening, word), speaker, engine voice, text.
+bool writeClipIndex(const std::vector<Recording>& recordings,
+                    const std::map<std::string, std::string>& voices, std::string& index,
                     std::string& error);
 
 // The effects, spoken feedback and music of the exercises and games, by

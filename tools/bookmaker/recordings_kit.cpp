@@ -48,6 +48,7 @@ std::string installHint(const std::string& program) {
         {"flite", "flite"},
         {"text2wave", "festival and festvox-us-slt-hts"},
         {"espeak-ng", "espeak-ng"},
+        {"rubberband", "rubberband-cli"},
         {"sox", "sox"},
         {"ffmpeg", "ffmpeg"}};
     const auto found = packages.find(program);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "voices.h"
 
+#include <cstdio>
 #include <string_view>
 
 namespace bookmaker::audio {
@@ -11,34 +12,56 @@ constexpr const char* kPause = "0.4"; // seconds between lines
 constexpr const char* kTail = "0.1";  // after the last line, so no player cuts a word short
 constexpr const char* kSilence = "0.5%";
 
-// An engine run that reads text from a file and writes a WAV, then sox
-// effects that give the voice its character.
+enum class Engine { Flite, Festival, Espeak };
+
+// An engine voice, then the shifts that give it its character. Pitch is
+// raised by rubberband with the formants kept: a child's pitch on clear
+// vowels. sox pitch moves the formants too, so it only ever moves them a
+// little (a large shift makes a chipmunk no recogniser or child follows).
 struct EngineVoice {
     std::string_view name;
-    std::vector<std::string> engine; // argv before the text file and output options
-    std::vector<std::string> effects;
+    Engine engine;
+    const char* model;      // flite voice, festival voice or espeak-ng voice
+    int formantCents = 0;   // sox pitch: pitch and formants together
+    int pitchSemitones = 0; // rubberband: pitch alone
 };
 
-// flite rms is the clearest English voice; slowed by 15% for learners.
-std::vector<std::string> flite(const char* voice) {
-    return {"flite", "-voice", voice, "--setf", "duration_stretch=1.15"};
-}
-
 const std::vector<EngineVoice>& engineVoices() {
+    // Measured with the recogniser (scripts/measure-voices.sh): flite rms is
+    // the clearest, and stays clear shifted either way; festival slt reads
+    // better with its formants a little lower, and worse the higher its pitch.
     static const std::vector<EngineVoice> voices = {
-        {"narrator", flite("rms"), {}},
-        {"man", flite("rms"), {"pitch", "-200"}},
-        // HTS speaks at 0.87 of its rate: as slow as the flite voices.
-        {"woman",
-         {"text2wave", "-eval", "(voice_cmu_us_slt_arctic_hts)", "-eval",
-          "(set! hts_engine_params (cons '(\"-r\" 0.87) hts_engine_params))"},
-         {}},
-        // Pitched up six and four semitones: childlike, and the words stay clear.
-        {"boy", flite("rms"), {"pitch", "600"}},
-        {"girl", flite("slt"), {"pitch", "400"}},
-        {"chinese", {"espeak-ng", "-v", "cmn-latn-pinyin+f4", "-s", "150"}, {}},
+        {"narrator", Engine::Flite, "rms"},
+        {"man", Engine::Flite, "rms", 0, -2},
+        {"woman", Engine::Festival, "cmu_us_slt_arctic_hts", -200, 0},
+        {"boy", Engine::Flite, "rms", 0, 4},
+        // Below Ben's, above the narrator's: Pip's lines are short, and a
+        // shift further either way loses too many of their words.
+        {"pip", Engine::Flite, "rms", 0, 2},
+        {"girl", Engine::Festival, "cmu_us_slt_arctic_hts", -300, 2},
+        {"chinese", Engine::Espeak, "cmn-latn-pinyin+f4"},
     };
     return voices;
+}
+
+// How much longer than the engine's own pace a line takes: learners hear
+// their words slowest, then the listening exercises, then the talk.
+double stretchOf(Pace pace) {
+    switch (pace) {
+    case Pace::Talk:
+        return 1.15;
+    case Pace::Listening:
+        return 1.25;
+    case Pace::Word:
+        return 1.35;
+    }
+    return 1.15;
+}
+
+std::string decimal(double value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
 }
 
 const EngineVoice* findVoice(std::string_view name) {
@@ -66,19 +89,49 @@ std::string knownVoices() {
     return names;
 }
 
-// The engine's argv around the text file and the WAV it writes.
-std::vector<std::string> engineArgv(const EngineVoice& voice, const std::string& textFile,
-                                    const std::string& wav) {
-    std::vector<std::string> argv = voice.engine;
-    const std::string& program = argv.front();
-    if (program == "flite") {
-        argv.insert(argv.end(), {"-f", textFile, "-o", wav});
-    } else if (program == "espeak-ng") {
-        argv.insert(argv.end(), {"-f", textFile, "-w", wav});
-    } else {
-        argv.insert(argv.end(), {textFile, "-o", wav});
+// The engine run that reads the text file and writes the WAV. The festival
+// voice speaks slowly by itself: it keeps its own pace for talk.
+std::vector<std::string> engineArgv(const EngineVoice& voice, Pace pace,
+                                    const std::string& textFile, const std::string& wav) {
+    const double stretch = stretchOf(pace);
+    switch (voice.engine) {
+    case Engine::Flite:
+        return {"flite", "-voice", voice.model, "--setf", "duration_stretch=" + decimal(stretch),
+                "-f",    textFile, "-o",        wav};
+    case Engine::Festival:
+        return {"text2wave",
+                "-eval",
+                "(voice_" + std::string(voice.model) + ")",
+                "-eval",
+                "(set! hts_engine_params (cons '(\"-r\" " +
+                    decimal(stretchOf(Pace::Talk) / stretch) + ") hts_engine_params))",
+                textFile,
+                "-o",
+                wav};
+    case Engine::Espeak:
+        return {"espeak-ng", "-v", voice.model, "-s", "150", "-f", textFile, "-w", wav};
     }
-    return argv;
+    return {};
+}
+
+// Steps that shift the engine's WAV; returns the file they leave.
+std::string addShifts(const EngineVoice& voice, const std::string& raw, const std::string& n,
+                      Recipe& recipe) {
+    std::string wav = raw;
+    if (voice.formantCents != 0) {
+        const std::string shifted = "formant" + n + ".wav";
+        recipe.steps.push_back(
+            {{"sox", "-R", wav, shifted, "pitch", std::to_string(voice.formantCents)}, shifted});
+        wav = shifted;
+    }
+    if (voice.pitchSemitones != 0) {
+        const std::string pitched = "pitch" + n + ".wav";
+        recipe.steps.push_back({{"rubberband", "-q", "--fine", "--formant", "--pitch",
+                                 std::to_string(voice.pitchSemitones), wav, pitched},
+                                pitched});
+        wav = pitched;
+    }
+    return wav;
 }
 
 } // namespace
@@ -102,7 +155,7 @@ bool linesOf(const std::vector<SpokenPart>& parts, const std::map<std::string, s
             const std::size_t end = std::min(text.find(" / ", start), text.size());
             const std::string_view line = trimmed(text.substr(start, end - start));
             if (!line.empty()) {
-                lines.push_back({engine, std::string(line)});
+                lines.push_back({engine, std::string(line), part.voice});
             }
             start = end + 3;
         }
@@ -110,7 +163,7 @@ bool linesOf(const std::vector<SpokenPart>& parts, const std::map<std::string, s
     return true;
 }
 
-std::vector<std::string> addSpeech(const std::vector<Line>& lines, Recipe& recipe) {
+std::vector<std::string> addSpeech(const std::vector<Line>& lines, Pace pace, Recipe& recipe) {
     std::vector<std::string> spoken;
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const EngineVoice& voice = *findVoice(lines[k].engineVoice);
@@ -119,13 +172,13 @@ std::vector<std::string> addSpeech(const std::vector<Line>& lines, Recipe& recip
         const std::string raw = "raw" + n + ".wav";
         const std::string clean = "line" + n + ".wav";
         recipe.inputs.emplace_back(textFile, lines[k].text + "\n");
-        recipe.steps.push_back({engineArgv(voice, textFile, raw), raw});
+        recipe.steps.push_back({engineArgv(voice, pace, textFile, raw), raw});
+        const std::string voiced = addShifts(voice, raw, n, recipe);
         // Each line normalised so that the voices match, then trimmed at both
         // ends so that every pause is as long and a press is heard at once.
         // The threshold (-46 dB) lies above the hiss flite slt leaves around
         // its speech and below the softest onsets ("h").
-        std::vector<std::string> sox = {"sox", "-R", raw, "-b", "16", "-c", "1", clean};
-        sox.insert(sox.end(), voice.effects.begin(), voice.effects.end());
+        std::vector<std::string> sox = {"sox", "-R", voiced, "-b", "16", "-c", "1", clean};
         sox.insert(sox.end(), {"rate", "22050", "gain", "-n", "-1", "silence", "1", "0.01",
                                kSilence, "reverse", "silence", "1", "0.01", kSilence, "reverse",
                                "pad", "0", k + 1 < lines.size() ? kPause : kTail});

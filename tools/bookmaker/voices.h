@@ -15,8 +15,9 @@ namespace bookmaker::audio {
 
 // One line said by one engine voice.
 struct Line {
-    std::string engineVoice; // narrator, man, woman, boy, girl or chinese
+    std::string engineVoice; // narrator, man, woman, boy, pip, girl or chinese
     std::string text;        // English, or pinyin with tone numbers for chinese
+    std::string speaker;     // the name in voices.txt, or the engine voice
 };
 
 // Splits the parts into lines (" / " inside a part separates lines, e.g. of a
@@ -25,10 +26,10 @@ struct Line {
 bool linesOf(const std::vector<SpokenPart>& parts, const std::map<std::string, std::string>& voices,
              std::vector<Line>& lines, std::string& error);
 
-// Adds the steps that speak the lines, each trimmed of its silence and
-// normalised, with a short pause after all but the last. Returns the 16-bit
+// Adds the steps that speak the lines at the pace, each trimmed of its
+// silence and normalised, with a short pause after all but the last. Returns the 16-bit
 // mono 22,050 Hz WAVs to join, in order. The text reaches the engines through
 // files only.
-std::vector<std::string> addSpeech(const std::vector<Line>& lines, Recipe& recipe);
+std::vector<std::string> addSpeech(const std::vector<Line>& lines, Pace pace, Recipe& recipe);
 
 } // namespace bookmaker::audio
