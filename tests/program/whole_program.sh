@@ -83,6 +83,16 @@ wait_other_window() {
     return 1
 }
 
+# Waits up to $1 seconds for window $2 to be gone; fails when it stays.
+wait_gone() {
+    local deadline=$((SECONDS + $1))
+    while [ $SECONDS -lt $deadline ]; do
+        windows | grep -qx "$2" || return 0
+        sleep 0.1
+    done
+    ! windows | grep -qx "$2"
+}
+
 # Bytes of the file after the first $2 that are not zero.
 loud_bytes_after() { tail -c +"$(($2 + 1))" "$1" | tr -d '\0' | wc -c; }
 loud_bytes_before() { head -c "$2" "$1" | tr -d '\0' | wc -c; }
@@ -295,11 +305,7 @@ fi
 
 # 返回 closes the window; the reader is back.
 click_ordering 744 466
-for _ in $(seq 50); do
-    windows | grep -qx "$ordering" || break
-    sleep 0.1
-done
-windows | grep -qx "$ordering" && fail "返回 did not close the sentence-ordering window"
+wait_gone 5 "$ordering" || fail "返回 did not close the sentence-ordering window"
 
 # The fill-in window (填一填: toolbar button at 327,15) on book page 2.
 # A script cannot read the question line, but it can hear which line was
@@ -532,11 +538,7 @@ awk -v c="$click_length" -v r="$right_length" -v w="$wrong_length" \
     fail "the click lasted $click_length s, the cheer $right_length s and the buzz $wrong_length s"
 # 返回 (696,495 64x40): back on the reader.
 click_game 728 515
-for _ in $(seq 50); do
-    timeout 5 xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$game" || break
-    sleep 0.2
-done
-windows | grep -qx "$game" && fail "返回 left the spelling window open"
+wait_gone 10 "$game" || fail "返回 left the spelling window open"
 timeout 20 import -window "$reader" "$shots/reader-after-spelling.png" || fail "no screenshot of the reader after spelling"
 painted "$shots/reader-after-spelling.png" || fail "the reader is blank after the spelling window"
 
@@ -738,11 +740,7 @@ open_finding() {
 # $1 the game's name, $2 $3 its exit button.
 close_finding() {
     timeout 10 xdotool mousemove --window "$finding" "$2" "$3" click 1
-    for _ in $(seq 50); do
-        windows | grep -qx "$finding" || return 0
-        sleep 0.2
-    done
-    fail "the exit button left the $1 window open"
+    wait_gone 10 "$finding" || fail "the exit button left the $1 window open"
 }
 # $1 the game's name, $2 its toolbar button's x, $3 $4 its exit button.
 play_finding() {
