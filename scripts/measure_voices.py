@@ -8,11 +8,13 @@ spoken line a row), runs pocketsphinx over every clip resampled to 16 kHz mono
 and compares its words with the clip's script. Each script word belongs to the
 voice that says it, so a clip with two speakers counts for both; a word the
 recogniser adds counts against the word it follows. Chinese lines are left
-out: the English recogniser cannot judge them.
+out: the English recogniser cannot judge them. The median pitch of each voice
+(aubiopitch over the clips it speaks alone) shows how far apart the voices lie.
 """
 
 import argparse
 import concurrent.futures
+import math
 import os
 import re
 import statistics
@@ -123,6 +125,18 @@ def recognise(stems, work, part):
     return heard
 
 
+def pitches(path):
+    """Voiced pitch estimates of a clip, in Hz, from aubio's YIN."""
+    result = subprocess.run(["aubiopitch", "-i", path, "-p", "yinfast", "-l", "0.2", "-s", "-40"],
+                            check=True, capture_output=True, text=True)
+    values = (float(row.split()[1]) for row in result.stdout.splitlines() if len(row.split()) == 2)
+    return [hz for hz in values if 60 <= hz <= 600]
+
+
+def semitones(low, high):
+    return 12 * math.log2(high / low)
+
+
 def duration(path):
     with wave.open(path) as clip:
         return clip.getnframes() / clip.getframerate()
@@ -161,6 +175,10 @@ def main():
         for result in pool.map(lambda k: recognise(parts[k], work, k), range(args.jobs)):
             heard.update(result)
         seconds = {clip: duration(os.path.join(work, clip + ".wav")) for clip in measured}
+        alone = [clip for clip in stems
+                 if len({engine for _, engine, _ in measured[clip]["lines"]}) == 1]
+        voiced = dict(zip(alone, pool.map(lambda clip: pitches(os.path.join(work, clip + ".wav")),
+                                          alone)))
 
     words = defaultdict(int)
     errors = defaultdict(int)
@@ -188,11 +206,17 @@ def main():
         all_words = sum(len(normalised_words(text)) for _, _, text in entry["lines"])
         rates[clip_type(entry)].append(all_words / seconds[clip])
 
+    pitch = defaultdict(list)
+    for clip, hz in voiced.items():
+        pitch[measured[clip]["lines"][0][1]] += hz
+    median_pitch = {voice: statistics.median(hz) for voice, hz in pitch.items() if hz}
+
     voices = sorted(words, key=lambda v: (VOICE_ORDER + [v]).index(v))
-    print(f"{'voice':<10} {'clips':>5} {'words':>6} {'accuracy':>9}")
+    print(f"{'voice':<10} {'clips':>5} {'words':>6} {'accuracy':>9} {'pitch':>7}")
     for voice in voices:
+        hz = f"{median_pitch[voice]:.0f} Hz" if voice in median_pitch else "-"
         print(f"{voice:<10} {clip_count[voice]:>5} {words[voice]:>6} "
-              f"{100 * (1 - errors[voice] / words[voice]):>8.1f}%")
+              f"{100 * (1 - errors[voice] / words[voice]):>8.1f}% {hz:>7}")
     total_words, total_errors = sum(words.values()), sum(errors.values())
     print(f"{'all':<10} {len(scored):>5} {total_words:>6} "
           f"{100 * (1 - total_errors / total_words):>8.1f}%")
@@ -200,6 +224,13 @@ def main():
     for kind in ("word", "listening", "dialogue", "narration"):
         if rates[kind]:
             print(f"{kind:<10} {len(rates[kind]):>5} {statistics.median(rates[kind]):>15.2f}")
+    pitched = [voice for voice in voices if voice in median_pitch]
+    if len(pitched) > 1:
+        print("\nnearest pitches (semitones apart):")
+        pairs = sorted((abs(semitones(median_pitch[a], median_pitch[b])), a, b)
+                       for k, a in enumerate(pitched) for b in pitched[k + 1:])
+        for apart, a, b in pairs[:4]:
+            print(f"  {a:<9} {b:<9} {apart:4.1f}")
     print(f"\nworst {min(args.worst, len(scored))} clips:")
     for accuracy, clip, owner, reference, hypothesis in sorted(scored)[:args.worst]:
         print(f"{100 * accuracy:6.0f}%  {clip:<8} {owner:<14} said: {reference}\n"
