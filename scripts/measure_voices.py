@@ -142,12 +142,15 @@ def duration(path):
         return clip.getnframes() / clip.getframerate()
 
 
+def engines_of(entry):
+    return {engine for _, engine, _ in entry["lines"]}
+
+
 def clip_type(entry):
     """word, listening or dialogue (a character speaks) or narration, for the rates."""
     if entry["kind"] in ("word", "listening"):
         return entry["kind"]
-    engines = {engine for _, engine, _ in entry["lines"]}
-    return "dialogue" if engines - {"narrator"} - UNMEASURED else "narration"
+    return "dialogue" if engines_of(entry) - {"narrator"} - UNMEASURED else "narration"
 
 
 def main():
@@ -175,8 +178,7 @@ def main():
         for result in pool.map(lambda k: recognise(parts[k], work, k), range(args.jobs)):
             heard.update(result)
         seconds = {clip: duration(os.path.join(work, clip + ".wav")) for clip in measured}
-        alone = [clip for clip in stems
-                 if len({engine for _, engine, _ in measured[clip]["lines"]}) == 1]
+        alone = [clip for clip in stems if len(engines_of(measured[clip])) == 1]
         voiced = dict(zip(alone, pool.map(lambda clip: pitches(os.path.join(work, clip + ".wav")),
                                           alone)))
 
